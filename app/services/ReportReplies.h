@@ -1,0 +1,47 @@
+#pragma once
+
+// The two replies of the periodic reports: the title list of one report kind
+// and the full text of one report.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/services/ReplyStatus.h"
+
+namespace services {
+
+struct ReportItem {
+    std::u16string id;
+    std::u16string title;
+    std::u16string text;
+    std::u16string updateTime;
+    bool operator==(const ReportItem&) const = default;
+};
+
+struct ReportTitleReply {
+    ReplyStatus status = ReplyStatus::Ok;
+    // One item per report, in reply order. A field an item lacks repeats the
+    // previous item's value: the service leaves out what did not change.
+    std::vector<ReportItem> items;
+};
+
+// "time`id*title*text$id*title*text" (the closing "$" of the last item may be
+// missing). A reply without any back-quote holds no report; items without an
+// ID are skipped.
+ReportTitleReply parseReportTitles(std::u16string_view reply);
+
+struct ReportDetailReply {
+    ReplyStatus status = ReplyStatus::Ok;
+    std::u16string updateTime;
+    // The text of the last piece that carries one; unset when no piece does.
+    std::optional<std::u16string> text;
+};
+
+// "time`x*y*text": only the third field of each piece is used. A reply with
+// no piece after the time stamp is judged unusable, so that an error page
+// never passes for a report.
+ReportDetailReply parseReportDetail(std::u16string_view reply);
+
+}  // namespace services
