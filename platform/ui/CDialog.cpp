@@ -1,0 +1,367 @@
+#include "platform/ui/CDialog.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/WindowRegistry.h"
+
+namespace platform::ui {
+namespace {
+
+CDialog::OpenObserver& openObserver() {
+    static CDialog::OpenObserver o;
+    return o;
+}
+
+int virtualKey(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Left:
+            return VK_LEFT;
+        case Qt::Key_Right:
+            return VK_RIGHT;
+        case Qt::Key_Up:
+            return VK_UP;
+        case Qt::Key_Down:
+            return VK_DOWN;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Select:
+            return VK_RETURN;
+        case Qt::Key_Escape:
+            return VK_ESCAPE;
+        case Qt::Key_Backspace:
+        case Qt::Key_Back:
+            return VK_BACK;
+        case Qt::Key_F1:
+        case Qt::Key_Context1:
+            return VK_F1;
+        case Qt::Key_F2:
+        case Qt::Key_Context2:
+            return VK_F2;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+CDialog::CDialog(std::u16string className, CDialog* parent)
+    : QDialog(parent, Qt::Window),
+      className_(std::move(className)),
+      parentDialog_(parent),
+      display_(deviceDisplay()) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(display_.width, display_.height);
+    setModal(false);
+    WindowRegistry::Add(this);
+}
+
+CDialog::~CDialog() {
+    for (const auto& [id, qtId] : timers_) killTimer(qtId);
+    WindowRegistry::Remove(this);
+}
+
+void CDialog::initialiseOnce() {
+    if (initialised_) return;
+    initialised_ = true;
+    move(0, 0);
+    if (!OnInitDialog()) setFocus();
+}
+
+int CDialog::DoModal() {
+    ended_ = false;
+    result_ = IDCANCEL;
+    initialiseOnce();
+    if (ended_) {
+        OnDestroy();
+        initialised_ = false;
+        return result_;
+    }
+    runningModal_ = true;
+    setWindowModality(Qt::ApplicationModal);
+    WindowRegistry::Raise(this);
+    // The observer runs inside the modal loop, once the screen is shown.
+    QTimer::singleShot(0, this, [this] {
+        if (runningModal_ && openObserver()) openObserver()(*this);
+    });
+    if (!ended_) QDialog::exec();
+    runningModal_ = false;
+    OnDestroy();
+    initialised_ = false;
+    hide();
+    if (parentDialog_ && parentDialog_->initialised_) parentDialog_->Activate();
+    return result_;
+}
+
+void CDialog::Create() {
+    ended_ = false;
+    initialiseOnce();
+    if (ended_) return;
+    WindowRegistry::Raise(this);
+    show();
+    raise();
+    if (openObserver()) openObserver()(*this);
+}
+
+void CDialog::EndDialog(int result) {
+    result_ = result;
+    ended_ = true;
+    if (runningModal_) {
+        QDialog::done(result);
+    } else if (isVisible()) {
+        hide();
+    }
+}
+
+void CDialog::DestroyWindow() {
+    if (runningModal_) {
+        EndDialog(IDCANCEL);
+        return;
+    }
+    if (initialised_) OnDestroy();
+    initialised_ = false;
+    hide();
+}
+
+void CDialog::SetWindowText(std::u16string caption) {
+    caption_ = std::move(caption);
+    setWindowTitle(QString::fromStdU16String(caption_));
+}
+
+void CDialog::SetSoftKeys(SoftKeyMenu menu) {
+    softKeys_.setMenu(std::move(menu));
+    update();
+}
+
+void CDialog::PressSoftKey(SoftKeyBar::Key key) {
+    if (auto id = softKeys_.press(key)) runCommand(*id);
+    update();
+}
+
+void CDialog::runCommand(int id) {
+    update();
+    OnCommand(id);
+}
+
+void CDialog::MakeFullScreen() {
+    display_ = deviceDisplay();
+    setFixedSize(display_.width, display_.height);
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+    move(0, 0);
+    if (!isVisible()) show();
+    raise();
+    activateWindow();
+    WindowRegistry::Raise(this);
+    update();
+}
+
+void CDialog::renderFrame() {
+    if (frame_.size() != size()) frame_ = QImage(size(), QImage::Format_RGB32);
+    log_.clear();
+    Canvas canvas(frame_, &log_);
+    canvas.fillRect(GetClientRect(), BackgroundColor());
+    OnPaint(canvas);
+    softKeys_.paint(canvas, SoftKeyHeight());
+}
+
+const QImage& CDialog::PaintNow() {
+    renderFrame();
+    return frame_;
+}
+
+void CDialog::OnPaint(Canvas& canvas) {
+    (void)canvas;
+}
+
+void CDialog::paintEvent(QPaintEvent*) {
+    renderFrame();
+    QPainter window(this);
+    window.drawImage(0, 0, frame_);
+}
+
+void CDialog::AddControl(int id, QWidget* control) {
+    controls_[id] = control;
+    control->setProperty("controlId", id);
+}
+
+QWidget* CDialog::GetDlgItem(int id) const {
+    auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+void CDialog::SetTimer(int id, int milliseconds) {
+    KillTimer(id);
+    timers_[id] = startTimer(milliseconds);
+}
+
+void CDialog::KillTimer(int id) {
+    auto it = timers_.find(id);
+    if (it == timers_.end()) return;
+    killTimer(it->second);
+    timers_.erase(it);
+}
+
+void CDialog::timerEvent(QTimerEvent* event) {
+    for (const auto& [id, qtId] : timers_) {
+        if (qtId == event->timerId()) {
+            OnTimer(id);
+            return;
+        }
+    }
+    QDialog::timerEvent(event);
+}
+
+void CDialog::KeyDown(int vk) {
+    if (softKeys_.popupOpen()) {
+        if (vk == VK_F1 || vk == VK_F2) {
+            PressSoftKey(vk == VK_F1 ? SoftKeyBar::Key::Left : SoftKeyBar::Key::Right);
+            return;
+        }
+        auto id = softKeys_.popupKey(vk);
+        update();
+        if (id) runCommand(*id);
+        return;
+    }
+    if (vk == VK_F1) {
+        PressSoftKey(SoftKeyBar::Key::Left);
+    } else if (vk == VK_F2) {
+        PressSoftKey(SoftKeyBar::Key::Right);
+    } else {
+        OnKeyDown(vk);
+    }
+}
+
+void CDialog::PenDown(int x, int y) {
+    penOnBar_ = false;
+    if (softKeys_.popupOpen()) {
+        // Resolved at pen-up, like a menu.
+        penOnBar_ = true;
+        return;
+    }
+    if (softKeys_.keyAt(x, y, width(), height(), SoftKeyHeight())) {
+        penOnBar_ = true;
+        return;
+    }
+    OnLButtonDown(x, y);
+}
+
+void CDialog::PenUp(int x, int y) {
+    if (penOnBar_) {
+        penOnBar_ = false;
+        if (softKeys_.popupOpen()) {
+            auto key = softKeys_.keyAt(x, y, width(), height(), SoftKeyHeight());
+            if (key) {
+                PressSoftKey(*key);
+                return;
+            }
+            auto id = softKeys_.popupTap(x, y);
+            update();
+            if (id) runCommand(*id);
+            return;
+        }
+        if (auto key = softKeys_.keyAt(x, y, width(), height(), SoftKeyHeight()))
+            PressSoftKey(*key);
+        return;
+    }
+    OnLButtonUp(x, y);
+}
+
+void CDialog::Minimize() {
+    OnSize(SIZE_MINIMIZED, 0, 0);
+}
+
+void CDialog::Activate() {
+    if (!initialised_) return;
+    OnActivate(WA_ACTIVE);
+}
+
+std::intptr_t CDialog::SendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    return OnUserMessage(message, wParam, lParam);
+}
+
+std::intptr_t CDialog::OnUserMessage(unsigned message, std::uintptr_t, std::intptr_t) {
+    if (message == DM_REPOSITION) MakeFullScreen();
+    return 0;
+}
+
+void CDialog::OnSize(int kind, int, int) {
+    if (kind == SIZE_MINIMIZED) OnMinimized();
+}
+
+void CDialog::OnMinimized() {
+    hide();
+    if (!BringWindowBehindToFront()) messageBox(this, u"返回失败");
+}
+
+bool CDialog::BringWindowBehindToFront() {
+    CDialog* behind = WindowRegistry::WindowBehind(this);
+    if (!behind) return false;
+    behind->raise();
+    behind->activateWindow();
+    WindowRegistry::Raise(behind);
+    return true;
+}
+
+void CDialog::keyPressEvent(QKeyEvent* event) {
+    const int vk = virtualKey(event->key());
+    if (vk == 0) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    KeyDown(vk);
+}
+
+void CDialog::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const QPoint p = event->position().toPoint();
+    PenDown(p.x(), p.y());
+}
+
+void CDialog::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const QPoint p = event->position().toPoint();
+    PenUp(p.x(), p.y());
+}
+
+void CDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (initialised_) OnSize(SIZE_RESTORED, width(), height());
+}
+
+void CDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && initialised_) {
+        // The window manager minimised us; the screen decides what that means.
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        Minimize();
+    }
+}
+
+bool CDialog::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) Activate();
+    return QDialog::event(event);
+}
+
+void CDialog::closeEvent(QCloseEvent* event) {
+    // The window's close button acts like minimising: screens end only through
+    // their own commands.
+    event->ignore();
+    if (initialised_) Minimize();
+}
+
+void CDialog::reject() {
+    // Escape reaches screens as VK_ESCAPE through keyPressEvent; QDialog's own
+    // rejection must not end a screen behind its back.
+}
+
+void CDialog::SetOpenObserver(OpenObserver observer) {
+    openObserver() = std::move(observer);
+}
+
+}  // namespace platform::ui
