@@ -1,0 +1,103 @@
+// Hand-kept facts about place names that the division and pinyin packages do
+// not carry.
+'use strict';
+
+// Readings of place names whose characters have more than one pronunciation
+// and that the pinyin package reads the everyday way.
+const readings = {
+  '乐清': 'yuè qīng',
+  '乐亭': 'lào tíng',
+  '民乐': 'mín lè',
+  '单县': 'shàn xiàn',
+  '莘县': 'shēn xiàn',
+  '洪洞': 'hóng tóng',
+  '蔚县': 'yù xiàn',
+  '筠连': 'jūn lián',
+  '浚县': 'xùn xiàn',
+  '尉犁': 'yù lí',
+  '歙县': 'shè xiàn',
+  '涡阳': 'guō yáng',
+  '繁峙': 'fán shì',
+  '大埔': 'dà bù',
+  '番禺': 'pān yú',
+  '六安': 'lù ān',
+  '蚌埠': 'bèng bù',
+  '重庆': 'chóng qìng',
+  '厦门': 'xià mén',
+  '丽水': 'lí shuǐ',
+  '乐山': 'lè shān',
+  '长沙': 'cháng shā',
+  '东阿': 'dōng ē',
+  '铅山': 'yán shān',
+  '犍为': 'qián wéi',
+  '荥经': 'yíng jīng',
+  '荥阳': 'xíng yáng',
+  '枞阳': 'zōng yáng',
+  '鄯善': 'shàn shàn',
+  '牟平': 'mù píng',
+  '巴彦淖尔': 'bā yàn nào ěr',
+  '吐鲁番': 'tǔ lǔ fān',
+  '阆中': 'làng zhōng',
+  '盱眙': 'xū yí',
+  '会理': 'huì lǐ',
+  '会泽': 'huì zé',
+  '会东': 'huì dōng',
+  '会同': 'huì tóng',
+  '会昌': 'huì chāng',
+  '会宁': 'huì níng',
+  '都江堰': 'dū jiāng yàn',
+  '都匀': 'dū yún',
+  '莎车': 'shā chē',
+  '柏乡': 'bǎi xiāng',
+  '蠡县': 'lǐ xiàn',
+  '曲阜': 'qū fù',
+  '朝阳': 'cháo yáng',
+  '长治': 'cháng zhì',
+  '长春': 'cháng chūn',
+  '华阴': 'huá yīn',
+  '尉氏': 'wèi shì',
+  '黟县': 'yī xiàn',
+  '台州': 'tāi zhōu',
+  '天台': 'tiān tāi',
+};
+
+// Ethnic group names as they appear in the names of autonomous prefectures,
+// counties and banners ("各" as in "龙胜各族自治县").
+const ethnicGroups = [
+  '蒙古', '回', '藏', '维吾尔', '苗', '彝', '壮', '布依', '朝鲜', '满', '侗', '瑶', '白', '土家',
+  '哈尼', '哈萨克', '傣', '黎', '傈僳', '佤', '畲', '高山', '拉祜', '水', '东乡', '纳西', '景颇',
+  '柯尔克孜', '土', '达斡尔', '仫佬', '羌', '布朗', '撒拉', '毛南', '仡佬', '锡伯', '阿昌', '普米',
+  '塔吉克', '怒', '乌孜别克', '俄罗斯', '鄂温克', '德昂', '保安', '裕固', '京', '塔塔尔', '独龙',
+  '鄂伦春', '赫哲', '门巴', '珞巴', '基诺', '各',
+];
+
+// Provincial capitals and the best-known large cities: their initials win
+// over smaller places with the same initials.
+const majorCities = [
+  '石家庄', '太原', '呼和浩特', '沈阳', '长春', '哈尔滨', '南京', '杭州', '合肥', '福州', '南昌',
+  '济南', '郑州', '武汉', '长沙', '广州', '南宁', '海口', '成都', '贵阳', '昆明', '拉萨', '西安',
+  '兰州', '西宁', '银川', '乌鲁木齐', '深圳', '大连', '青岛', '宁波', '厦门', '苏州',
+];
+
+const provinceShort = {
+  '11': '北京', '12': '天津', '13': '河北', '14': '山西', '15': '内蒙古', '21': '辽宁',
+  '22': '吉林', '23': '黑龙江', '31': '上海', '32': '江苏', '33': '浙江', '34': '安徽',
+  '35': '福建', '36': '江西', '37': '山东', '41': '河南', '42': '湖北', '43': '湖南',
+  '44': '广东', '45': '广西', '46': '海南', '50': '重庆', '51': '四川', '52': '贵州',
+  '53': '云南', '54': '西藏', '61': '陕西', '62': '甘肃', '63': '青海', '64': '宁夏',
+  '65': '新疆',
+};
+
+// Latitude of the provincial capital and altitude class (0 plain below 500 m,
+// 1 hills and uplands, 2 plateau of 1,500 to 3,000 m, 3 high plateau).
+const provinceClimate = {
+  '11': [39.9, 0], '12': [39.1, 0], '13': [38.0, 0], '14': [37.9, 1], '15': [40.8, 1],
+  '21': [41.8, 0], '22': [43.9, 0], '23': [45.8, 0], '31': [31.2, 0], '32': [32.1, 0],
+  '33': [30.3, 0], '34': [31.8, 0], '35': [26.1, 0], '36': [28.7, 0], '37': [36.7, 0],
+  '41': [34.8, 0], '42': [30.6, 0], '43': [28.2, 0], '44': [23.1, 0], '45': [22.8, 0],
+  '46': [20.0, 0], '50': [29.6, 0], '51': [30.7, 0], '52': [26.6, 1], '53': [25.0, 2],
+  '54': [29.7, 3], '61': [34.3, 0], '62': [36.1, 2], '63': [36.6, 2], '64': [38.5, 1],
+  '65': [43.8, 1],
+};
+
+module.exports = {readings, ethnicGroups, majorCities, provinceShort, provinceClimate};
