@@ -1,0 +1,286 @@
+#include <algorithm>
+#include <set>
+#include <system_error>
+
+#include "platform/propdb/PropDb.h"
+#include "platform/propdb/SqliteStatement.h"
+#include "platform/propdb/VolumeConnection.h"
+#include "platform/text/Utf.h"
+
+namespace platform::propdb {
+
+namespace {
+
+// Long enough to outwait any single operation of another process.
+constexpr int kBusyTimeoutMs = 10000;
+
+const char* flagName(SortFlag flag) {
+    switch (flag) {
+        case SortFlag::Descending:
+            return "descending";
+        case SortFlag::NonNull:
+            return "nonnull";
+        case SortFlag::Ascending:
+            break;
+    }
+    return "ascending";
+}
+
+SortFlag flagFromName(const std::u16string& name) {
+    if (name == u"descending") return SortFlag::Descending;
+    if (name == u"nonnull") return SortFlag::NonNull;
+    return SortFlag::Ascending;
+}
+
+bool createCatalogue(sqlite3* db) {
+    return sqliteExec(db,
+                      "CREATE TABLE IF NOT EXISTS propdb_tables("
+                      "name TEXT PRIMARY KEY, type INTEGER NOT NULL);"
+                      "CREATE TABLE IF NOT EXISTS propdb_properties("
+                      "table_name TEXT NOT NULL, number INTEGER NOT NULL, id INTEGER NOT NULL,"
+                      " name TEXT NOT NULL, PRIMARY KEY(table_name, number));"
+                      "CREATE TABLE IF NOT EXISTS propdb_sort_orders("
+                      "table_name TEXT NOT NULL, position INTEGER NOT NULL,"
+                      " property INTEGER NOT NULL, is_unique INTEGER NOT NULL, flag TEXT NOT NULL,"
+                      " PRIMARY KEY(table_name, position));") == SQLITE_OK;
+}
+
+// A volume holds the catalogue; an empty SQLite file becomes a volume. Any other
+// content is somebody else's data and must not be touched.
+bool checkOrInitialiseCatalogue(sqlite3* db) {
+    SqliteStatement schema(db,
+                           "SELECT count(*), sum(name = 'propdb_tables') FROM sqlite_master "
+                           "WHERE type = 'table'");
+    if (!schema.ok() || schema.step() != SQLITE_ROW) return failWith(schema.result());
+    if (schema.number(1) > 0) return true;
+    if (schema.number(0) > 0) return failWithError(kErrorBadFormat);
+    if (!createCatalogue(db)) return failWith(sqlite3_errcode(db));
+    return true;
+}
+
+bool validDefinition(const TableDefinition& definition) {
+    if (definition.name.empty() || definition.properties.empty() ||
+        definition.properties.size() > kMaxProperties ||
+        definition.sortOrders.size() > kMaxSortOrders)
+        return false;
+    std::set<unsigned> numbers;
+    for (const auto& property : definition.properties) {
+        const unsigned number = propertyNumber(property.id);
+        if ((property.id & 0xFFFF) != kTypeString || number == 0 || !numbers.insert(number).second)
+            return false;
+    }
+    return std::all_of(definition.sortOrders.begin(), definition.sortOrders.end(),
+                       [&](const SortOrder& order) {
+                           return (order.property & 0xFFFF) == kTypeString &&
+                                  numbers.count(propertyNumber(order.property)) > 0;
+                       });
+}
+
+}  // namespace
+
+Volume::Connection::~Connection() {
+    if (!db) return;
+    if (inTransaction) sqliteExec(db, "ROLLBACK");
+    sqlite3_close_v2(db);
+}
+
+Volume::Volume(std::filesystem::path file, std::unique_ptr<Connection> connection)
+    : file_(std::move(file)), connection_(std::move(connection)) {}
+
+Volume::~Volume() = default;
+
+std::unique_ptr<Volume> Volume::mount(const std::filesystem::path& file, MountMode mode) {
+    std::error_code error;
+    const auto status = std::filesystem::status(file, error);
+    const bool exists = std::filesystem::exists(status);
+    if (exists && !std::filesystem::is_regular_file(status)) {
+        failWithError(kErrorBadFormat);
+        return nullptr;
+    }
+    if (!exists) {
+        if (mode == MountMode::OpenExisting) {
+            failWithError(kErrorFileNotFound);
+            return nullptr;
+        }
+        if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
+    }
+    const bool fresh = !exists || std::filesystem::file_size(file, error) == 0;
+
+    auto connection = std::make_unique<Connection>();
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX |
+                      (mode == MountMode::OpenAlways ? SQLITE_OPEN_CREATE : 0);
+    int rc = sqlite3_open_v2(file.c_str(), &connection->db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        failWith(rc);
+        return nullptr;
+    }
+    sqlite3_extended_result_codes(connection->db, 1);
+    sqlite3_busy_timeout(connection->db, kBusyTimeoutMs);
+    // Write-ahead logging lets readers of one process go on while the other
+    // writes, and a commit needs no sync: a killed process loses nothing that
+    // was committed. The mode is stored in the file, so it is set once.
+    if (fresh) sqliteExec(connection->db, "PRAGMA journal_mode=WAL");
+    sqliteExec(connection->db, "PRAGMA synchronous=NORMAL");
+
+    rc = sqliteExec(connection->db, "BEGIN IMMEDIATE");
+    if (rc != SQLITE_OK) {
+        failWith(rc);
+        return nullptr;
+    }
+    connection->inTransaction = true;
+    if (!checkOrInitialiseCatalogue(connection->db)) return nullptr;
+    setLastError(kErrorSuccess);
+    return std::unique_ptr<Volume>(new Volume(file, std::move(connection)));
+}
+
+bool Volume::flush() {
+    if (!connection_ || !connection_->inTransaction) return failWithError(kErrorInvalidParameter);
+    int rc = sqliteExec(connection_->db, "COMMIT");
+    if (rc != SQLITE_OK) return failWith(rc);
+    connection_->inTransaction = false;
+    rc = sqliteExec(connection_->db, "BEGIN IMMEDIATE");
+    if (rc != SQLITE_OK) return failWith(rc);
+    connection_->inTransaction = true;
+    return true;
+}
+
+bool Volume::unmount() {
+    if (!connection_) return failWithError(kErrorInvalidParameter);
+    bool ok = true;
+    if (connection_->inTransaction) {
+        const int rc = sqliteExec(connection_->db, "COMMIT");
+        if (rc != SQLITE_OK)
+            ok = failWith(rc);
+        else
+            connection_->inTransaction = false;
+    }
+    connection_.reset();  // a failed commit is rolled back here
+    return ok;
+}
+
+std::optional<TableDefinition> Volume::tableDefinition(std::u16string_view name) {
+    if (!connection_) {
+        failWithError(kErrorInvalidParameter);
+        return std::nullopt;
+    }
+    sqlite3* db = connection_->db;
+    SqliteStatement table(db, "SELECT type FROM propdb_tables WHERE name = ?");
+    table.bind(1, name);
+    const int rc = table.step();
+    if (rc != SQLITE_ROW) {
+        if (rc == SQLITE_DONE)
+            failWithError(kErrorFileNotFound);
+        else
+            failWith(rc);
+        return std::nullopt;
+    }
+    TableDefinition definition;
+    definition.name = name;
+    definition.type = static_cast<std::uint32_t>(table.number(0));
+
+    SqliteStatement properties(
+        db, "SELECT id, name FROM propdb_properties WHERE table_name = ? ORDER BY number");
+    properties.bind(1, name);
+    while (properties.step() == SQLITE_ROW)
+        definition.properties.push_back(
+            {static_cast<std::uint32_t>(properties.number(0)), properties.text(1)});
+    if (properties.result() != SQLITE_DONE) {
+        failWith(properties.result());
+        return std::nullopt;
+    }
+
+    SqliteStatement orders(db,
+                           "SELECT property, is_unique, flag FROM propdb_sort_orders "
+                           "WHERE table_name = ? ORDER BY position");
+    orders.bind(1, name);
+    while (orders.step() == SQLITE_ROW)
+        definition.sortOrders.push_back({static_cast<std::uint32_t>(orders.number(0)),
+                                         orders.number(1) != 0, flagFromName(orders.text(2))});
+    if (orders.result() != SQLITE_DONE) {
+        failWith(orders.result());
+        return std::nullopt;
+    }
+    return definition;
+}
+
+std::unique_ptr<Table> Volume::openTable(std::u16string_view name, const SortOrder& order) {
+    auto definition = tableDefinition(name);
+    if (!definition) return nullptr;
+    const auto& orders = definition->sortOrders;
+    if (std::find(orders.begin(), orders.end(), order) == orders.end()) {
+        failWithError(kErrorInvalidParameter);
+        return nullptr;
+    }
+    setLastError(kErrorSuccess);
+    return std::unique_ptr<Table>(new Table(*this, std::move(*definition), order));
+}
+
+bool Volume::createTable(const TableDefinition& definition) {
+    if (!connection_ || !validDefinition(definition)) return failWithError(kErrorInvalidParameter);
+    sqlite3* db = connection_->db;
+    if (tableDefinition(definition.name)) return failWithError(kErrorAlreadyExists);
+    if (lastError() != kErrorFileNotFound) return false;
+
+    // All or nothing: a failure half-way must not leave a table without its
+    // catalogue entries.
+    if (sqliteExec(db, "SAVEPOINT create_table") != SQLITE_OK) return failWith(sqlite3_errcode(db));
+    auto fail = [&](int rc) {
+        sqliteExec(db, "ROLLBACK TO create_table");
+        sqliteExec(db, "RELEASE create_table");
+        return rc == SQLITE_ERROR ? failWithError(kErrorAlreadyExists) : failWith(rc);
+    };
+
+    const std::string table = quoteIdentifier(definition.name);
+    std::string sql = "CREATE TABLE " + table + "(";
+    for (std::size_t i = 0; i < definition.properties.size(); ++i)
+        sql += (i ? ", " : "") + columnName(definition.properties[i].id) + " TEXT";
+    sql += ")";
+    if (int rc = sqliteExec(db, sql.c_str()); rc != SQLITE_OK) return fail(rc);
+
+    // One index per sort order; its entries run in key order and, for equal
+    // keys, in row order, which is the order the records were added in.
+    for (std::size_t i = 0; i < definition.sortOrders.size(); ++i) {
+        const auto& order = definition.sortOrders[i];
+        const std::string index =
+            quoteIdentifier(definition.name + u"#s" + fromInt(static_cast<long long>(i)));
+        sql = "CREATE INDEX " + index + " ON " + table + "(" + columnName(order.property) +
+              (order.flag == SortFlag::Descending ? " DESC" : "") + ")";
+        if (int rc = sqliteExec(db, sql.c_str()); rc != SQLITE_OK) return fail(rc);
+    }
+
+    SqliteStatement tableRow(db, "INSERT INTO propdb_tables(name, type) VALUES(?, ?)");
+    if (!tableRow.bind(1, definition.name)
+             .bind(2, static_cast<std::int64_t>(definition.type))
+             .run())
+        return fail(tableRow.result());
+    for (std::size_t i = 0; i < definition.properties.size(); ++i) {
+        const auto& property = definition.properties[i];
+        SqliteStatement row(
+            db, "INSERT INTO propdb_properties(table_name, number, id, name) VALUES(?, ?, ?, ?)");
+        if (!row.bind(1, definition.name)
+                 .bind(2, static_cast<std::int64_t>(propertyNumber(property.id)))
+                 .bind(3, static_cast<std::int64_t>(property.id))
+                 .bind(4, property.name)
+                 .run())
+            return fail(row.result());
+    }
+    for (std::size_t i = 0; i < definition.sortOrders.size(); ++i) {
+        const auto& order = definition.sortOrders[i];
+        SqliteStatement row(db,
+                            "INSERT INTO propdb_sort_orders(table_name, position, property, "
+                            "is_unique, flag) VALUES(?, ?, ?, ?, ?)");
+        const std::string flag = flagName(order.flag);
+        if (!row.bind(1, definition.name)
+                 .bind(2, static_cast<std::int64_t>(i))
+                 .bind(3, static_cast<std::int64_t>(order.property))
+                 .bind(4, static_cast<std::int64_t>(order.unique ? 1 : 0))
+                 .bind(5, std::u16string(flag.begin(), flag.end()))
+                 .run())
+            return fail(row.result());
+    }
+    if (int rc = sqliteExec(db, "RELEASE create_table"); rc != SQLITE_OK) return fail(rc);
+    setLastError(kErrorSuccess);
+    return true;
+}
+
+}  // namespace platform::propdb

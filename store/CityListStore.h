@@ -1,0 +1,50 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "store/CityList.h"
+#include "store/UserCityRecord.h"
+#include "store/Volumes.h"
+
+namespace store {
+
+// One of the user's city lists (UsersAddTeVoWeather, UsersAddWeeklyWeather,
+// UsersAddWeatherDemand). Every call mounts, works and unmounts.
+class CityListStore final {
+public:
+    CityListStore(Volumes volumes, CityList list);
+
+    // All cities, greatest default flag first ("1" before "0"); in the
+    // on-demand list this orders by request token.
+    std::optional<std::vector<UserCityRecord>> listByDefault() const;
+    // All cities, the home-screen city first (three-day list only).
+    std::optional<std::vector<UserCityRecord>> listByToday() const;
+
+    std::optional<UserCityRecord> findByName(std::u16string_view name) const;
+    // The first city whose home-screen flag equals `flag` (three-day list).
+    std::optional<UserCityRecord> findByTodayFlag(std::u16string_view flag) const;
+
+    // Fails when the list's unique key (the name in the three-day list, the
+    // city ID in the others) is taken.
+    bool add(const UserCityRecord& city) const;
+    bool updateByName(std::u16string_view name, const UserCityRecord& city) const;
+    bool removeByName(std::u16string_view name) const;
+
+    // Gives `name` the default flag "1" and the city that was first before it
+    // "0". Does nothing and succeeds when `name` is already first.
+    bool makeDefault(std::u16string_view name) const;
+
+    // Removes the city and its update-stamp record; a missing stamp record is
+    // not an error.
+    bool removeWithStamp(std::u16string_view name) const;
+
+    CityList list() const { return list_; }
+
+private:
+    Volumes volumes_;
+    CityList list_;
+};
+
+}  // namespace store
