@@ -1,0 +1,63 @@
+#pragma once
+
+// The home screen: the date on top, then the enabled items one below the other on a
+// watermark. It asks every item for its height every two seconds, passes keys and taps
+// to the selected item and reloads the items when told the settings changed.
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "hosts/home/TodayItemHost.h"
+#include "platform/registry/Registry.h"
+
+namespace home {
+
+class HomeScreen final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(HomeScreen)
+
+public:
+    static constexpr int kRefreshMs = 2000;
+    static constexpr int kDateRowHeight = 24;
+
+    explicit HomeScreen(platform::Registry registry, QWidget* parent = nullptr);
+    ~HomeScreen() override;
+
+    // Drops every item and loads the enabled ones again.
+    void reloadItems();
+    // One periodic refresh query to every item.
+    void refresh();
+
+    const std::vector<std::unique_ptr<TodayItemHost>>& items() const { return items_; }
+    int selected() const { return selected_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int itemTop(std::size_t index) const;
+    int itemAt(int y) const;
+    void select(int index);
+    void reportFailure(const std::u16string& name, const std::string& reason);
+    void drawWatermark(const tevalo_today_dc& dc, const tevalo_today_rect& rect, int top) const;
+    void renderWatermark();
+
+    platform::Registry registry_;
+    std::vector<std::unique_ptr<TodayItemHost>> items_;
+    std::set<std::u16string> reported_;
+    int selected_ = -1;
+    int pressed_ = -1;
+    QImage watermark_;
+    QTimer refreshTimer_;
+};
+
+}  // namespace home
