@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "platform/ui/MessageBox.h"
+#include "platform/msgbox/MessageBox.h"
 #include "platform/ui/WindowRegistry.h"
 
 namespace platform::ui {
@@ -295,7 +295,7 @@ void CDialog::OnSize(int kind, int, int) {
 
 void CDialog::OnMinimized() {
     hide();
-    if (!BringWindowBehindToFront()) messageBox(this, u"返回失败");
+    if (!BringWindowBehindToFront()) platform::messageBox(this, u"返回失败");
 }
 
 bool CDialog::BringWindowBehindToFront() {

@@ -2,13 +2,13 @@
 
 #include <QString>
 
-#include "platform/ui/HostPath.h"
+#include "platform/device/DevicePath.h"
 
 namespace platform::ui {
 
 bool Picture::load(std::u16string devicePath) {
     file_ = std::move(devicePath);
-    const auto host = hostPath(file_);
+    const auto host = platform::hostPath(file_);
     image_ = QImage(QString::fromStdString(host.string()));
     return !image_.isNull();
 }

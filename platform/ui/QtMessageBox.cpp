@@ -2,20 +2,14 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWidget>
 #include <vector>
-
-#include "platform/ui/MessageBox.h"
-#include "platform/ui/WinDefs.h"
 
 namespace platform::ui {
 namespace {
 
-QString qs(std::u16string_view s) {
-    return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size()));
-}
-
-QMessageBox::Icon iconOf(unsigned flags) {
-    switch (flags & 0xF0) {
+QMessageBox::Icon iconOf(unsigned type) {
+    switch (type & MB_ICONMASK) {
         case MB_ICONHAND:
             return QMessageBox::Critical;
         case MB_ICONQUESTION:
@@ -29,66 +23,75 @@ QMessageBox::Icon iconOf(unsigned flags) {
     }
 }
 
+QString labelOf(int answer) {
+    switch (answer) {
+        case IDYES:
+            return QStringLiteral("是");
+        case IDNO:
+            return QStringLiteral("否");
+        case IDCANCEL:
+            return QStringLiteral("取消");
+        case IDABORT:
+            return QStringLiteral("中止");
+        case IDRETRY:
+            return QStringLiteral("重试");
+        case IDIGNORE:
+            return QStringLiteral("忽略");
+        default:
+            return QStringLiteral("确定");
+    }
+}
+
+QMessageBox::ButtonRole roleOf(int answer) {
+    switch (answer) {
+        case IDYES:
+            return QMessageBox::YesRole;
+        case IDNO:
+            return QMessageBox::NoRole;
+        case IDCANCEL:
+        case IDABORT:
+            return QMessageBox::RejectRole;
+        default:
+            return QMessageBox::AcceptRole;
+    }
+}
+
 }  // namespace
 
-int QtMessageBox::show(QWidget* owner, std::u16string_view text, std::u16string_view caption,
-                       unsigned flags) {
-    QMessageBox box(owner);
-    box.setIcon(iconOf(flags));
-    box.setWindowTitle(qs(caption));
-    box.setText(qs(text));
+int QtMessageBox::show(const MessageBoxRequest& request) {
+    QMessageBox box(static_cast<QWidget*>(request.owner));
+    box.setIcon(iconOf(request.type));
+    box.setWindowTitle(QString::fromStdU16String(request.caption));
+    box.setText(QString::fromStdU16String(request.text));
     struct Answer {
         QPushButton* button;
-        int result;
+        int answer;
     };
     std::vector<Answer> answers;
-    auto add = [&](const QString& label, QMessageBox::ButtonRole role, int result) {
-        answers.push_back({box.addButton(label, role), result});
-    };
-    switch (flags & 0x0F) {
-        case MB_OKCANCEL:
-            add(QStringLiteral("确定"), QMessageBox::AcceptRole, IDOK);
-            add(QStringLiteral("取消"), QMessageBox::RejectRole, IDCANCEL);
-            break;
-        case MB_YESNOCANCEL:
-            add(QStringLiteral("是"), QMessageBox::YesRole, IDYES);
-            add(QStringLiteral("否"), QMessageBox::NoRole, IDNO);
-            add(QStringLiteral("取消"), QMessageBox::RejectRole, IDCANCEL);
-            break;
-        case MB_YESNO:
-            add(QStringLiteral("是"), QMessageBox::YesRole, IDYES);
-            add(QStringLiteral("否"), QMessageBox::NoRole, IDNO);
-            break;
-        default:
-            add(QStringLiteral("确定"), QMessageBox::AcceptRole, IDOK);
-            break;
+    const int n = buttonCount(request.type);
+    for (int i = 0; i < n; ++i) {
+        const int a = buttonAnswer(request.type, i);
+        answers.push_back({box.addButton(labelOf(a), roleOf(a)), a});
     }
-    box.setDefaultButton(answers.front().button);
-    box.setEscapeButton(answers.back().button);
+    const int def = defaultAnswer(request.type);
+    for (const Answer& a : answers) {
+        if (a.answer == def) box.setDefaultButton(a.button);
+    }
+    // Escape: No or Cancel when there is one, else the last button.
+    QPushButton* escape = answers.back().button;
+    for (const Answer& a : answers) {
+        if (a.answer == IDCANCEL || a.answer == IDNO) escape = a.button;
+    }
+    box.setEscapeButton(escape);
     box.exec();
     for (const Answer& a : answers) {
-        if (box.clickedButton() == a.button) return a.result;
+        if (box.clickedButton() == a.button) return a.answer;
     }
-    return answers.back().result;
+    return def;
 }
 
-namespace {
-
-MessageBoxHandler& handler() {
-    static MessageBoxHandler h;
-    return h;
-}
-
-}  // namespace
-
-int messageBox(QWidget* owner, std::u16string_view text, std::u16string_view caption,
-               unsigned flags) {
-    if (handler()) return handler()(owner, text, caption, flags);
-    return QtMessageBox::show(owner, text, caption, flags);
-}
-
-void setMessageBoxHandler(MessageBoxHandler h) {
-    handler() = std::move(h);
+void QtMessageBox::install() {
+    setMessageBoxHandler(&QtMessageBox::show);
 }
 
 }  // namespace platform::ui

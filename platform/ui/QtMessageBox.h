@@ -1,19 +1,18 @@
 #pragma once
 
-// The real message box: a QMessageBox with the caption (or none), the buttons
-// and icon of the flags. Return answers the default button (the first one),
-// Escape the cancelling one (No or Cancel; OK when it is alone).
+// The real message box behind platform::messageBox: a QMessageBox with the
+// caption (or none), the buttons and icon of the type. Return answers the
+// default button, Escape the cancelling one (No or Cancel; OK when alone).
 
-#include <string>
-
-class QWidget;
+#include "platform/msgbox/MessageBox.h"
 
 namespace platform::ui {
 
 class QtMessageBox final {
 public:
-    static int show(QWidget* owner, std::u16string_view text, std::u16string_view caption,
-                    unsigned flags);
+    static int show(const MessageBoxRequest& request);
+    // Makes QtMessageBox the process's message-box handler.
+    static void install();
 };
 
 }  // namespace platform::ui

@@ -3,6 +3,8 @@
 // Message numbers, key codes and flags of the phone platform's window manager,
 // kept with their original values because screens exchange them as numbers.
 
+#include "platform/msgbox/MessageBox.h"
+
 namespace platform::ui {
 
 // Window messages.
@@ -44,9 +46,7 @@ inline constexpr int SIZE_MAXIMIZED = 2;
 inline constexpr int WA_INACTIVE = 0;
 inline constexpr int WA_ACTIVE = 1;
 
-// Dialog results.
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
+// Dialog results are the message-box answers (IDOK, IDCANCEL, ...).
 
 // Scroll bar requests (OnVScroll).
 inline constexpr int SB_LINEUP = 0;

@@ -1,0 +1,14 @@
+#include "app/shell/AppContext.h"
+
+namespace app {
+
+AppContext::AppContext(store::Volumes volumes, platform::Registry registry,
+                       platform::ShellServices& shell, ScreenLauncher& launcher,
+                       ServiceContacts contacts)
+    : volumes_(std::move(volumes)),
+      registry_(std::move(registry)),
+      shell_(shell),
+      launcher_(launcher),
+      contacts_(std::move(contacts)) {}
+
+}  // namespace app

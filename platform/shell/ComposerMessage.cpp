@@ -1,0 +1,23 @@
+#include "platform/shell/ComposerMessage.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+namespace {
+
+std::string encode(const std::u16string& text) {
+    const QByteArray utf8 = QString::fromStdU16String(text).toUtf8();
+    return QByteArray(utf8.toPercentEncoding()).toStdString();
+}
+
+}  // namespace
+
+std::string composerUri(const ComposerMessage& message) {
+    const std::u16string& text = message.subject.empty() ? message.body : message.subject;
+    std::string uri = "sms:" + encode(message.to);
+    if (!text.empty()) uri += "?body=" + encode(text);
+    return uri;
+}
+
+}  // namespace platform
