@@ -17,6 +17,9 @@
 
 namespace home {
 
+// First parameter of the settings-change broadcast on which the items are reloaded.
+inline constexpr unsigned kReloadItemsMessage = 0xF2;
+
 class HomeScreen final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HomeScreen)
