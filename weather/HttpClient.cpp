@@ -28,10 +28,15 @@ HttpSession::HttpSession(platform::WindowHandle owner, const HttpClientOptions& 
 
 HttpSession::~HttpSession() = default;
 
+platform::ServiceHost HttpSession::host() const {
+    return options_.host.value_or(platform::serviceHost());
+}
+
 bool HttpSession::connect() {
-    if (!platform::internetConnected()) return true;  // the HTTP layer decides
-    if (platform::requestConnection(options_.connectionTimeout)) return true;
-    if (platform::internetConnected()) {
+    const std::string name = host().host;
+    if (!platform::internetConnected(name)) return true;  // the HTTP layer decides
+    if (platform::requestConnection(name, options_.connectionTimeout)) return true;
+    if (platform::internetConnected(name)) {
         platform::messageBox(owner_, u"无法打开网络连接", {}, platform::MB_OK);
     }
     return false;
@@ -40,8 +45,7 @@ bool HttpSession::connect() {
 bool HttpSession::prepare(std::u16string_view path, platform::HttpMethod method) {
     try {
         request_ = std::make_unique<platform::HttpRequest>(
-            options_.host.value_or(platform::serviceHost()), method, platform::toUtf8(path),
-            options_.userAgent,
+            host(), method, platform::toUtf8(path), options_.userAgent,
             options_.timeouts.value_or(platform::HttpTimeouts::fromEnvironment()));
         return true;
     } catch (const std::exception&) {

@@ -66,6 +66,7 @@ public:
     std::optional<std::u16string> fetch(std::u16string_view path, int sizeFactor);
 
 private:
+    platform::ServiceHost host() const;
     bool prepare(std::u16string_view path, platform::HttpMethod method);
     bool statusKnown();
     std::optional<std::string> readBytes(size_t limit);

@@ -23,7 +23,11 @@ bool isLoopbackHost(std::string_view host) {
 }
 
 bool internetConnected() {
-    if (isLoopbackHost(serviceHost().host)) return true;
+    return internetConnected(serviceHost().host);
+}
+
+bool internetConnected(std::string_view serviceHostName) {
+    if (isLoopbackHost(serviceHostName)) return true;
     ifaddrs* list = nullptr;
     if (getifaddrs(&list) != 0) return false;
     bool up = false;
@@ -38,6 +42,10 @@ bool internetConnected() {
 }
 
 bool requestConnection(std::chrono::milliseconds timeout) {
+    return requestConnection(serviceHost().host, timeout);
+}
+
+bool requestConnection(std::string_view serviceHostName, std::chrono::milliseconds timeout) {
     // getaddrinfo has no time-out of its own: resolve on a helper thread and
     // stop waiting for it when the time is up. The thread owns its share of
     // the state, so leaving it behind is safe.
@@ -48,7 +56,7 @@ bool requestConnection(std::chrono::milliseconds timeout) {
         bool resolved = false;
     };
     auto lookup = std::make_shared<Lookup>();
-    std::thread([lookup, host = serviceHost().host] {
+    std::thread([lookup, host = std::string(serviceHostName)] {
         addrinfo hints{};
         hints.ai_family = AF_UNSPEC;
         hints.ai_socktype = SOCK_STREAM;
