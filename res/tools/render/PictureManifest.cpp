@@ -1,0 +1,117 @@
+#include "PictureManifest.h"
+
+#include <QRegularExpression>
+
+namespace res {
+namespace {
+
+bool parseColour(const QString& text, QColor* colour) {
+    *colour = QColor::fromString(text.trimmed());
+    return colour->isValid();
+}
+
+}  // namespace
+
+bool PictureManifest::parse(const QString& text, std::vector<PictureSpec>* specs, QString* error) {
+    const QStringList lines = text.split(u'\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty() || line.startsWith(u'#')) continue;
+        const QString where = QStringLiteral("line %1: ").arg(i + 1);
+        const QStringList fields = line.split(u'|');
+        if (fields.size() != 4) {
+            *error = where + QStringLiteral("expected output | size | background | layers");
+            return false;
+        }
+        PictureSpec spec;
+        spec.line = i + 1;
+        spec.output = fields[0].trimmed();
+        const QStringList size = fields[1].trimmed().split(u'x');
+        bool okW = false;
+        bool okH = false;
+        if (size.size() == 2) spec.size = QSize(size[0].toInt(&okW), size[1].toInt(&okH));
+        if (!okW || !okH || spec.size.isEmpty() || spec.output.isEmpty() ||
+            spec.output.contains(QStringLiteral(".."))) {
+            *error = where + QStringLiteral("bad output name or size");
+            return false;
+        }
+        spec.background = fields[2].trimmed();
+        QColor unused;
+        if (spec.background != QStringLiteral("-") &&
+            !((spec.background.startsWith(QStringLiteral("tile:")) ||
+               spec.background.startsWith(QStringLiteral("fill:"))) &&
+              parseColour(spec.background.mid(5), &unused))) {
+            *error = where + QStringLiteral("bad background ") + spec.background;
+            return false;
+        }
+        for (const QString& layerText : fields[3].split(u';', Qt::SkipEmptyParts)) {
+            PictureLayer layer;
+            QString layerError;
+            if (!parseLayer(layerText.trimmed(), &layer, &layerError)) {
+                *error = where + layerError;
+                return false;
+            }
+            spec.layers.push_back(layer);
+        }
+        specs->push_back(spec);
+    }
+    return true;
+}
+
+bool PictureManifest::parseLayer(const QString& text, PictureLayer* layer, QString* error) {
+    static const QRegularExpression call(QStringLiteral("^(svg|pips|badge)\\((.*)\\)$"));
+    const QRegularExpressionMatch m = call.match(text);
+    if (!m.hasMatch()) {
+        *error = QStringLiteral("bad layer ") + text;
+        return false;
+    }
+    const QString kind = m.captured(1);
+    const QStringList args = m.captured(2).split(u',');
+    if (kind == QStringLiteral("svg")) {
+        layer->kind = PictureLayer::Kind::Svg;
+        layer->source = args[0].trimmed();
+        if (layer->source.isEmpty() || layer->source.contains(QStringLiteral(".."))) {
+            *error = QStringLiteral("bad svg source in ") + text;
+            return false;
+        }
+        if (args.size() > 1) {
+            const QStringList box = args[1].trimmed().split(u' ', Qt::SkipEmptyParts);
+            if (box.size() != 4) {
+                *error = QStringLiteral("svg box needs x y w h in ") + text;
+                return false;
+            }
+            layer->box =
+                QRectF(box[0].toDouble(), box[1].toDouble(), box[2].toDouble(), box[3].toDouble());
+        }
+        if (args.size() > 2 && args[2].trimmed() != QStringLiteral("-") &&
+            !parseColour(args[2], &layer->tint)) {
+            *error = QStringLiteral("bad tint in ") + text;
+            return false;
+        }
+        if (args.size() > 3) layer->rotation = args[3].trimmed().toDouble();
+        return true;
+    }
+    if (kind == QStringLiteral("pips")) {
+        layer->kind = PictureLayer::Kind::Pips;
+        for (const QString& c : args[0].split(u' ', Qt::SkipEmptyParts)) {
+            QColor colour;
+            if (!parseColour(c, &colour)) {
+                *error = QStringLiteral("bad pip colour in ") + text;
+                return false;
+            }
+            layer->colours.push_back(colour);
+        }
+        return !layer->colours.empty() || (*error = QStringLiteral("pips need colours"), false);
+    }
+    layer->kind = PictureLayer::Kind::Badge;
+    QColor colour;
+    if (args.size() != 2 || !parseColour(args[0], &colour)) {
+        *error = QStringLiteral("badge needs a colour and a text in ") + text;
+        return false;
+    }
+    layer->colours.push_back(colour);
+    layer->text = args[1].trimmed();
+    return true;
+}
+
+}  // namespace res

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "PictureSpec.h"
+
+#include <QString>
+#include <vector>
+
+namespace res {
+
+// Reads the picture manifest: one picture per line,
+//   output | WxH | background | layer; layer; ...
+// where a layer is svg(source[, x y w h[, #tint[, degrees]]]),
+// pips(#colour #colour ...) or badge(#colour, text). Blank lines and lines
+// starting with '#' are skipped.
+class PictureManifest final {
+public:
+    // Parses the whole text; on the first malformed line returns false and
+    // describes it in *error.
+    static bool parse(const QString& text, std::vector<PictureSpec>* specs, QString* error);
+
+private:
+    static bool parseLayer(const QString& text, PictureLayer* layer, QString* error);
+};
+
+}  // namespace res
