@@ -1,0 +1,26 @@
+#pragma once
+
+// The service's wall clock. It runs with the host's local time, shifted so that
+// tests and end-to-end runs can start it at any moment (a shifted clock keeps
+// running). Thread-safe.
+
+#include <atomic>
+
+#include "service/LocalTime.h"
+
+namespace service {
+
+class Clock final {
+public:
+    Clock() = default;
+
+    LocalTime now() const;
+
+    // From now on the clock reads `time` and runs on from there.
+    void startAt(const LocalTime& time);
+
+private:
+    std::atomic<long long> offsetSeconds_{0};
+};
+
+}  // namespace service

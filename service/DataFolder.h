@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace service {
+
+// The folder of the reference tables the service reads when not told otherwise:
+// $TEVALO_SERVICE_DATA when set, else the tree's res/data.
+std::string defaultDataFolder();
+
+}  // namespace service

@@ -1,0 +1,214 @@
+#include "service/WeatherGenerator.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+#include <span>
+
+#include "service/Random.h"
+#include "weather/ReplySyntax.h"
+
+namespace service {
+
+namespace {
+
+constexpr char kField = static_cast<char>(weather::kFieldSeparator);
+constexpr char kDay = static_cast<char>(weather::kDaySeparator);
+
+struct Weighted {
+    int kind;
+    int weight;
+};
+
+int pickKind(Random& random, std::span<const Weighted> table) {
+    int total = 0;
+    for (const Weighted& w : table) total += w.weight;
+    int roll = random.between(0, total - 1);
+    for (const Weighted& w : table) {
+        if (roll < w.weight) return w.kind;
+        roll -= w.weight;
+    }
+    return table.front().kind;
+}
+
+constexpr std::array<Weighted, 3> kDry{{{0, 45}, {1, 40}, {2, 15}}};
+constexpr std::array<Weighted, 12> kSummerRain{{{3, 22},
+                                                {4, 18},
+                                                {7, 20},
+                                                {8, 12},
+                                                {9, 7},
+                                                {10, 4},
+                                                {21, 7},
+                                                {22, 4},
+                                                {5, 1},
+                                                {11, 2},
+                                                {23, 2},
+                                                {24, 1}}};
+constexpr std::array<Weighted, 4> kColdRain{{{7, 55}, {3, 25}, {8, 15}, {21, 5}}};
+constexpr std::array<Weighted, 7> kSnow{
+    {{14, 40}, {13, 20}, {15, 15}, {16, 8}, {17, 3}, {26, 8}, {27, 6}}};
+constexpr std::array<Weighted, 3> kMixed{{{6, 70}, {19, 15}, {14, 15}}};
+constexpr std::array<Weighted, 4> kDust{{{29, 40}, {30, 35}, {20, 20}, {31, 5}}};
+
+bool isWet(int kind) {
+    return (kind >= 3 && kind <= 17) || kind == 19 || (kind >= 21 && kind <= 28);
+}
+
+int rainfallOf(Random& random, int kind) {
+    switch (kind) {
+        case 3:
+            return random.between(1, 10);
+        case 4:
+            return random.between(5, 25);
+        case 5:
+            return random.between(10, 40);
+        case 6:
+        case 19:
+            return random.between(1, 8);
+        case 7:
+            return random.between(1, 9);
+        case 8:
+            return random.between(10, 24);
+        case 9:
+            return random.between(25, 49);
+        case 10:
+            return random.between(50, 99);
+        case 11:
+            return random.between(100, 249);
+        case 12:
+            return random.between(250, 320);
+        case 21:
+            return random.between(5, 16);
+        case 22:
+            return random.between(17, 38);
+        case 23:
+            return random.between(38, 75);
+        case 24:
+            return random.between(75, 150);
+        case 13:
+        case 14:
+            return random.between(0, 2);
+        case 15:
+        case 26:
+            return random.between(2, 5);
+        case 16:
+        case 27:
+            return random.between(5, 10);
+        case 17:
+        case 28:
+            return random.between(10, 20);
+        default:
+            return 0;
+    }
+}
+
+const char* comfortText(const DayWeather& d) {
+    if (d.high >= 35) return "炎热，注意防暑降温";
+    if (d.high >= 30) return "较热，午后减少外出";
+    if (d.high >= 22 && d.low >= 14)
+        return isWet(d.kindFirst) ? "较舒适，略感潮湿" : "舒适，感觉良好";
+    if (d.high >= 14) return "较舒适，早晚偏凉";
+    if (d.high >= 4) return "偏冷，注意添衣";
+    return "寒冷，注意防寒保暖";
+}
+
+const char* dressingText(const DayWeather& d) {
+    const int mean = (d.low + d.high) / 2;
+    if (mean >= 27) return "短袖短裤等夏季服装";
+    if (mean >= 21) return "衬衫、薄长裤等";
+    if (mean >= 14) return "薄外套、长袖衬衫";
+    if (mean >= 7) return "夹克、毛衣等春秋装";
+    if (mean >= -3) return "棉衣、厚外套";
+    return "羽绒服、帽子和手套";
+}
+
+const char* exerciseText(const DayWeather& d) {
+    if (isWet(d.kindFirst)) return "有降水，不宜晨练";
+    if (d.kindFirst == 18 || d.kindFirst == 20 || d.kindFirst >= 29) return "空气较差，不宜晨练";
+    if (d.windForce >= 3) return "风力较大，较不宜晨练";
+    if (d.low <= -10) return "气温过低，不宜晨练";
+    return d.windForce == 0 ? "天气不错，适宜晨练" : "较适宜晨练";
+}
+
+}  // namespace
+
+DayWeather WeatherGenerator::day(const City& city, const LocalTime& date) {
+    Random random(Random::seedOf(city.code, dayNumber(date)));
+    DayWeather out;
+    out.month = date.month;
+    out.day = date.day;
+
+    // Coldest in mid-January, warmest in mid-July; the north has colder winters
+    // and a wider swing through the year.
+    const double north = std::max(0.0, city.latitude - 20.0);
+    const double season =
+        -std::cos(2.0 * std::numbers::pi * (dayOfYear(date) - 15) / 365.25);  // -1 .. 1
+    const double mean = 25.0 - 0.75 * north - city.altitudeCooling + (5.0 + 0.6 * north) * season;
+    const double dayMean = mean + random.between(-30, 30) / 10.0;
+    const int range = random.between(5, 10) + (city.latitude > 35.0 ? 2 : 0);
+    out.low = static_cast<int>(std::lround(dayMean - range / 2.0));
+    out.high = out.low + range;
+
+    const bool summer = season > 0.3;
+    const bool spring = dayOfYear(date) >= 60 && dayOfYear(date) <= 140;
+    const int wetChance = 22 + static_cast<int>(season * 12.0) + (city.latitude < 30.0 ? 8 : 0);
+    if (random.chance(wetChance)) {
+        if (out.high <= 1)
+            out.kindFirst = pickKind(random, kSnow);
+        else if (out.low <= 0)
+            out.kindFirst = pickKind(random, kMixed);
+        else
+            out.kindFirst = summer ? pickKind(random, kSummerRain) : pickKind(random, kColdRain);
+    } else if (spring && city.latitude > 35.0 && random.chance(12)) {
+        out.kindFirst = pickKind(random, kDust);
+    } else if (!summer && random.chance(6)) {
+        out.kindFirst = 18;
+    } else {
+        out.kindFirst = pickKind(random, kDry);
+    }
+    out.kindThen = out.kindFirst;
+    if (random.chance(35)) {
+        // Rain clears to clouds; fair weather clouds over or turns showery.
+        if (isWet(out.kindFirst))
+            out.kindThen = random.chance(60) ? 1 : 2;
+        else if (out.kindFirst <= 2)
+            out.kindThen = out.high <= 1 ? 14 : (summer ? 3 : (out.kindFirst == 0 ? 1 : 7));
+    }
+
+    out.windDirection =
+        static_cast<int>(random.pick(std::array{10, 12, 10, 10, 10, 10, 8, 12, 14, 4}));
+    out.windForce = static_cast<int>(random.pick(std::array{45, 28, 14, 7, 3, 2, 1, 0, 0, 0}));
+    out.rainfallMm = std::max(rainfallOf(random, out.kindFirst), rainfallOf(random, out.kindThen));
+    out.comfort = comfortText(out);
+    out.dressing = dressingText(out);
+    out.exercise = exerciseText(out);
+    return out;
+}
+
+std::string WeatherGenerator::dayRecord(const DayWeather& d, std::string_view tag, bool full) {
+    char main[96];
+    std::snprintf(main, sizeof main, "%c%02d/%02d%c%d%c%d%c%d%c%d%c%d%c%d%c", kField, d.month,
+                  d.day, kField, d.kindFirst, kField, d.kindThen, kField, d.low, kField, d.high,
+                  kField, d.windDirection, kField, d.windForce, kDay);
+    std::string record;
+    record.reserve(full ? 160 : 48);
+    record += tag;
+    record += main;
+    if (full) {
+        record += d.comfort;
+        record += kField;
+        record += d.dressing;
+        record += kField;
+        record += d.exercise;
+        record += kField;
+        record += std::to_string(d.rainfallMm);
+    } else {
+        record += kField;
+        record += kField;
+    }
+    return record;
+}
+
+}  // namespace service
