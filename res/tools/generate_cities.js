@@ -147,7 +147,8 @@ for (const e of entries) {
   e.name = (city ? shortName(city) : placeNames.provinceShort[e.province]) + e.name;
 }
 
-entries.sort((a, b) => a.rank - b.rank || a.code.localeCompare(b.code));
+const majorOrder = (e) => e.rank === RANK.capital ? placeNames.majorCities.indexOf(e.name) : 0;
+entries.sort((a, b) => a.rank - b.rank || majorOrder(a) - majorOrder(b) || a.code.localeCompare(b.code));
 entries.forEach((e, i) => {
   e.id = String(100001 + i);
   e.initials = initials(e.name);

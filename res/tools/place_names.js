@@ -71,12 +71,12 @@ const ethnicGroups = [
   '鄂伦春', '赫哲', '门巴', '珞巴', '基诺', '各',
 ];
 
-// Provincial capitals and the best-known large cities: their initials win
-// over smaller places with the same initials.
+// The best-known large cities, most searched first: their initials win over
+// smaller places with the same initials ("SZ" finds 深圳 before 苏州 and 朔州).
 const majorCities = [
-  '石家庄', '太原', '呼和浩特', '沈阳', '长春', '哈尔滨', '南京', '杭州', '合肥', '福州', '南昌',
-  '济南', '郑州', '武汉', '长沙', '广州', '南宁', '海口', '成都', '贵阳', '昆明', '拉萨', '西安',
-  '兰州', '西宁', '银川', '乌鲁木齐', '深圳', '大连', '青岛', '宁波', '厦门', '苏州',
+  '广州', '深圳', '成都', '杭州', '武汉', '西安', '南京', '苏州', '沈阳', '长沙', '郑州', '济南',
+  '青岛', '大连', '宁波', '厦门', '合肥', '福州', '南昌', '昆明', '贵阳', '南宁', '海口', '石家庄',
+  '太原', '呼和浩特', '长春', '哈尔滨', '兰州', '西宁', '银川', '乌鲁木齐', '拉萨',
 ];
 
 const provinceShort = {
