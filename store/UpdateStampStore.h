@@ -9,6 +9,7 @@
 #include "store/CityUpdateRecord.h"
 #include "store/UserCityRecord.h"
 #include "store/Volumes.h"
+#include "weather/ForecastReply.h"
 
 namespace store {
 
@@ -28,19 +29,19 @@ public:
     // The time text of the last stored reply, if any.
     std::optional<std::u16string> stamp() const;
 
-    // Stores a forecast reply that passed the error checks: the stamp first,
-    // then one record per non-empty city block, block j of a section belonging
-    // to cities[j]. All of it is written in one mount, so another process sees
-    // the whole reply or none of it.
+    // Writes a parsed forecast reply: the stamp record first, then each city
+    // record, each replacing the earlier record of its city. All of it is one
+    // mount, so another process sees the whole reply or none of it.
+    bool storeUpdate(const weather::ForecastUpdate& update) const;
+
+    // Parses and stores a reply that passed the error checks, for the cities
+    // of a list request in request order.
     bool storeReply(std::u16string_view reply, std::span<const UserCityRecord> cities) const;
-    // The single-city form: every non-empty block of every section is written
-    // for `city`, so the last one stands.
+    // The single-city form: every non-empty block is written for `city`, so
+    // the last one stands.
     bool storeSingleCityReply(std::u16string_view reply, const UserCityRecord& city) const;
 
 private:
-    bool store(std::u16string_view reply, std::span<const UserCityRecord> cities,
-               bool singleCity) const;
-
     Volumes volumes_;
     CityList list_;
 };

@@ -159,6 +159,8 @@ public:
     // Every record with its properties, in the open order: the same as seeking
     // to each index and reading, in one pass.
     std::optional<std::vector<RecordEntry>> readAll();
+    // Every record whose key equals `key`, in the order they were added.
+    std::optional<std::vector<RecordEntry>> readEqual(std::u16string_view key);
 
     // Writes the given properties to record `id`, or to a new record when id is
     // 0; other properties of an existing record keep their values. Returns the

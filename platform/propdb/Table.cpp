@@ -33,6 +33,12 @@ PropertyList rowProperties(const SqliteStatement& row, const TableDefinition& de
     return properties;
 }
 
+// The condition "key equals `key`"; a property never written counts as empty.
+std::string keyEquals(const SortOrder& order, std::u16string_view key) {
+    const std::string column = columnName(order.property);
+    return key.empty() ? "(" + column + " = '' OR " + column + " IS NULL)" : column + " = ?1";
+}
+
 }  // namespace
 
 Table::Table(Volume& volume, TableDefinition definition, SortOrder order)
@@ -67,13 +73,9 @@ bool Table::seekIndex(std::uint32_t index) {
 }
 
 bool Table::seekEqual(std::u16string_view key) {
-    const std::string column = columnName(order_.property);
-    // A property never written counts as empty.
-    const std::string match =
-        key.empty() ? "(" + column + " = '' OR " + column + " IS NULL)" : column + " = ?";
     SqliteStatement seek(volume_.connection_->db,
                          "SELECT rowid FROM " + quoteIdentifier(definition_.name) + " WHERE " +
-                             match + " ORDER BY rowid LIMIT 1");
+                             keyEquals(order_, key) + " ORDER BY rowid LIMIT 1");
     if (!key.empty()) seek.bind(1, key);
     const int rc = seek.step();
     if (rc != SQLITE_ROW) {
@@ -107,6 +109,23 @@ std::optional<std::vector<RecordEntry>> Table::readAll() {
     SqliteStatement rows(volume_.connection_->db, "SELECT rowid, " + columnList(definition_) +
                                                       " FROM " + quoteIdentifier(definition_.name) +
                                                       orderBy(order_));
+    std::vector<RecordEntry> records;
+    while (rows.step() == SQLITE_ROW)
+        records.push_back({rows.number(0), rowProperties(rows, definition_, 1)});
+    if (rows.result() != SQLITE_DONE) {
+        failWith(rows.result());
+        return std::nullopt;
+    }
+    setLastError(kErrorSuccess);
+    return records;
+}
+
+std::optional<std::vector<RecordEntry>> Table::readEqual(std::u16string_view key) {
+    SqliteStatement rows(volume_.connection_->db, "SELECT rowid, " + columnList(definition_) +
+                                                      " FROM " + quoteIdentifier(definition_.name) +
+                                                      " WHERE " + keyEquals(order_, key) +
+                                                      " ORDER BY rowid");
+    if (!key.empty()) rows.bind(1, key);
     std::vector<RecordEntry> records;
     while (rows.step() == SQLITE_ROW)
         records.push_back({rows.number(0), rowProperties(rows, definition_, 1)});
