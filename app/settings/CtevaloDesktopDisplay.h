@@ -1,0 +1,54 @@
+#pragma once
+
+// The desktop setting screen: switches the home-screen item on or off (`Enabled` of its
+// registry key, then the settings-change broadcast on which the home screen reloads its
+// items) and chooses the three-day city the item shows (the Today flag).
+
+#include <string>
+
+#include "app/shell/ScreenLauncher.h"
+#include "app/shell/ShellScreen.h"
+
+class QCheckBox;
+class QComboBox;
+
+namespace app {
+
+inline constexpr char16_t kTodayItemKey[] = u"Software\\Microsoft\\Today\\Items\\\"米多晴雨匣\"";
+
+class CtevaloDesktopDisplay final : public ShellScreen {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CtevaloDesktopDisplay)
+
+public:
+    static constexpr int IDC_SHOW = 1113;
+    static constexpr int IDC_LABEL = 1114;
+    static constexpr int IDC_CITY = 1115;
+    static constexpr int IDM_MENU = 188;
+    static constexpr int ID_CANCEL = 32944;
+    static constexpr int ID_OK = 32948;
+    static constexpr unsigned kReloadItems = 0xF2;
+
+    CtevaloDesktopDisplay(AppContext& context, platform::ui::CDialog* parent);
+
+    // Lets the main menu's "桌面设置" open this screen.
+    static void Register(ScreenLauncher& launcher);
+
+protected:
+    bool OnInitDialog() override;
+    void OnPaint(platform::ui::Canvas& canvas) override;
+    void OnCommand(int id) override;
+
+private:
+    void fillCities();
+    void apply();
+    bool writeEnabled(bool show);
+    void moveTodayFlag(const std::u16string& chosen);
+
+    QCheckBox* show_ = nullptr;
+    QComboBox* cities_ = nullptr;
+    std::u16string desktopCity_;  // the Today city when the screen opened
+    bool waiting_ = false;        // the home screen is reloading its items
+};
+
+}  // namespace app

@@ -1,0 +1,84 @@
+#include "today/TodayStore.h"
+
+#include "store/CityListStore.h"
+#include "store/SettingRecord.h"
+#include "store/SettingStore.h"
+#include "store/UpdateStampStore.h"
+
+namespace today {
+namespace {
+
+store::Volumes itemVolumes(store::Volumes volumes) {
+    volumes.todayItem = true;
+    return volumes;
+}
+
+}  // namespace
+
+TodayStore::TodayStore() : TodayStore(store::Volumes::forDevice()) {}
+
+TodayStore::TodayStore(store::Volumes volumes) : volumes_(itemVolumes(std::move(volumes))) {}
+
+std::optional<std::u16string> TodayStore::updateStamp() const {
+    return store::UpdateStampStore(volumes_, store::CityList::ThreeDay).stamp();
+}
+
+std::optional<std::u16string> TodayStore::desktopCity() const {
+    const auto city =
+        store::CityListStore(volumes_, store::CityList::ThreeDay).findByTodayFlag(u"1");
+    if (!city) return std::nullopt;
+    return city->cityName;
+}
+
+std::optional<std::array<std::u16string, 3>> TodayStore::cityDays(
+    const std::u16string& name) const {
+    const auto record =
+        store::UpdateStampStore(volumes_, store::CityList::ThreeDay).findByName(name);
+    if (!record) return std::nullopt;
+    return std::array<std::u16string, 3>{record->days[0], record->days[1], record->days[2]};
+}
+
+std::optional<std::u16string> TodayStore::updateTimeSetting() const {
+    const auto setting = store::SettingStore(volumes_).findByName(store::kUpdateTimesSettingName);
+    if (!setting) return std::nullopt;
+    return setting->longValue;
+}
+
+std::optional<std::u16string> TodayStore::clientCode() const {
+    const auto setting = store::SettingStore(volumes_).findById(store::kClientCodeSettingId);
+    if (!setting) return std::nullopt;
+    return setting->value;
+}
+
+std::optional<std::u16string> TodayStore::alertTitle() const {
+    for (const auto kind : {store::WarningKind::Disaster, store::WarningKind::Fire}) {
+        const auto list = store::WarningStore(volumes_, kind).list();
+        if (!list) continue;
+        for (const auto& warning : *list) {
+            if (warning.todayFlag == u"1") return warning.title;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::vector<store::UserCityRecord>> TodayStore::threeDayCities() const {
+    return store::CityListStore(volumes_, store::CityList::ThreeDay).listByDefault();
+}
+
+bool TodayStore::storeForecast(const std::u16string& reply,
+                               const std::vector<store::UserCityRecord>& cities) const {
+    return store::UpdateStampStore(volumes_, store::CityList::ThreeDay).storeReply(reply, cities);
+}
+
+std::optional<std::vector<store::WarningRecord>> TodayStore::warnings(
+    store::WarningKind kind) const {
+    return store::WarningStore(volumes_, kind).list();
+}
+
+bool TodayStore::addWarnings(store::WarningKind kind,
+                             const std::vector<store::WarningRecord>& warnings,
+                             const std::u16string& updateTime) const {
+    return store::WarningStore(volumes_, kind).storeWarnings(warnings, updateTime).has_value();
+}
+
+}  // namespace today
