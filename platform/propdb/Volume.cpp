@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <cstring>
+#include <fstream>
 #include <set>
 #include <system_error>
 
@@ -58,6 +60,21 @@ bool checkOrInitialiseCatalogue(sqlite3* db) {
     return true;
 }
 
+// SQLite takes a file shorter than one page for an empty database, so a volume
+// cut short would be silently started afresh. A volume file starts with the
+// SQLite header and is a whole number of pages long.
+bool looksLikeVolume(const std::filesystem::path& file, std::uintmax_t size) {
+    static constexpr char kMagic[] = "SQLite format 3";
+    unsigned char header[100] = {};
+    std::ifstream in(file, std::ios::binary);
+    if (size < sizeof header || !in.read(reinterpret_cast<char*>(header), sizeof header))
+        return false;
+    if (std::memcmp(header, kMagic, sizeof kMagic) != 0) return false;
+    std::uintmax_t pageSize = (header[16] << 8) | header[17];
+    if (pageSize == 1) pageSize = 65536;
+    return pageSize >= 512 && size % pageSize == 0;
+}
+
 bool validDefinition(const TableDefinition& definition) {
     if (definition.name.empty() || definition.properties.empty() ||
         definition.properties.size() > kMaxProperties ||
@@ -104,7 +121,12 @@ std::unique_ptr<Volume> Volume::mount(const std::filesystem::path& file, MountMo
         }
         if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
     }
-    const bool fresh = !exists || std::filesystem::file_size(file, error) == 0;
+    const std::uintmax_t size = exists ? std::filesystem::file_size(file, error) : 0;
+    const bool fresh = size == 0;
+    if (!fresh && !looksLikeVolume(file, size)) {
+        failWithError(kErrorBadFormat);
+        return nullptr;
+    }
 
     auto connection = std::make_unique<Connection>();
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX |
