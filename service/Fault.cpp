@@ -49,7 +49,9 @@ std::optional<Fault> Fault::parse(std::string_view spec) {
     const size_t comma = spec.find(',');
     auto fault = named(spec.substr(0, comma));
     if (!fault) return std::nullopt;
-    std::string_view rest = comma == std::string_view::npos ? "" : spec.substr(comma + 1);
+    if (comma == std::string_view::npos) return fault;
+    std::string_view rest = spec.substr(comma + 1);
+    if (rest.empty()) return std::nullopt;
     while (!rest.empty()) {
         const size_t end = rest.find(',');
         const std::string_view option = rest.substr(0, end);
