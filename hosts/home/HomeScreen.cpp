@@ -24,7 +24,9 @@ QString toQString(const std::u16string& text) {
 }  // namespace
 
 HomeScreen::HomeScreen(platform::Registry registry, QWidget* parent)
-    : QWidget(parent), registry_(std::move(registry)) {
+    : QWidget(parent), registry_(std::move(registry)), settingChanges_([this](unsigned wParam) {
+          if (wParam == kReloadItemsMessage) reloadItems();
+      }) {
     setWindowTitle(QStringLiteral("今日"));
     setFocusPolicy(Qt::StrongFocus);
     connect(&refreshTimer_, &QTimer::timeout, this, &HomeScreen::refresh);

@@ -2,7 +2,8 @@
 
 // The home screen: the date on top, then the enabled items one below the other on a
 // watermark. It asks every item for its height every two seconds, passes keys and taps
-// to the selected item and reloads the items when told the settings changed.
+// to the selected item and reloads the items when another process broadcasts the
+// settings change 0xF2.
 
 #include <QImage>
 #include <QTimer>
@@ -14,6 +15,7 @@
 
 #include "hosts/home/TodayItemHost.h"
 #include "platform/registry/Registry.h"
+#include "platform/shell/SettingChange.h"
 
 namespace home {
 
@@ -61,6 +63,7 @@ private:
     int pressed_ = -1;
     QImage watermark_;
     QTimer refreshTimer_;
+    platform::SettingChangeListener settingChanges_;
 };
 
 }  // namespace home

@@ -4,7 +4,6 @@
 #include <QApplication>
 
 #include "hosts/home/HomeScreen.h"
-#include "platform/shell/SettingChange.h"
 #include "platform/ui/Display.h"
 #include "platform/ui/QtMessageBox.h"
 
@@ -16,9 +15,5 @@ int main(int argc, char** argv) {
     screen.resize(display.width, display.height - display.topMargin);
     screen.show();
     screen.reloadItems();
-    // Another process switched an item on or off.
-    platform::SettingChangeListener listener([&screen](unsigned wParam) {
-        if (wParam == home::kReloadItemsMessage) screen.reloadItems();
-    });
     return app.exec();
 }
