@@ -61,6 +61,13 @@ protected:
         regions_ = readCsv("regions.csv");
         provinces_ = readCsv("provinces.csv");
     }
+    // The first city whose field in the given column holds the value.
+    static const Row* findCity(size_t column, const std::string& value) {
+        for (const Row& r : cities_.rows) {
+            if (r[column] == value) return &r;
+        }
+        return nullptr;
+    }
     static Table cities_;
     static Table regions_;
     static Table provinces_;
@@ -116,9 +123,8 @@ struct InitialsCase {
 class InitialsLookup : public ReferenceData, public ::testing::WithParamInterface<InitialsCase> {};
 
 TEST_P(InitialsLookup, FindsTheBestKnownPlaceFirst) {
-    const auto hit = std::find_if(cities_.rows.begin(), cities_.rows.end(),
-                                  [](const Row& r) { return r[1] == GetParam().initials; });
-    ASSERT_NE(hit, cities_.rows.end());
+    const Row* hit = findCity(1, GetParam().initials);
+    ASSERT_NE(hit, nullptr);
     EXPECT_EQ((*hit)[2], GetParam().firstCity);
 }
 
@@ -137,9 +143,8 @@ class PlaceNameReading : public ReferenceData, public ::testing::WithParamInterf
 
 // Characters read differently in place names than in everyday words.
 TEST_P(PlaceNameReading, InitialsFollowThePlaceNameReading) {
-    const auto hit = std::find_if(cities_.rows.begin(), cities_.rows.end(),
-                                  [](const Row& r) { return r[2] == GetParam().name; });
-    ASSERT_NE(hit, cities_.rows.end()) << GetParam().name;
+    const Row* hit = findCity(2, GetParam().name);
+    ASSERT_NE(hit, nullptr) << GetParam().name;
     EXPECT_EQ((*hit)[1], GetParam().initials);
 }
 
@@ -161,9 +166,8 @@ class NamesAsTyped : public ReferenceData, public ::testing::WithParamInterface<
 
 // Names drop "市", "县" and ethnic tails, unless that would make them clash.
 TEST_P(NamesAsTyped, NameBelongsToTheExpectedPlace) {
-    const auto hit = std::find_if(cities_.rows.begin(), cities_.rows.end(),
-                                  [](const Row& r) { return r[2] == GetParam().name; });
-    ASSERT_NE(hit, cities_.rows.end()) << GetParam().name;
+    const Row* hit = findCity(2, GetParam().name);
+    ASSERT_NE(hit, nullptr) << GetParam().name;
     EXPECT_EQ((*hit)[3], GetParam().code);
 }
 
