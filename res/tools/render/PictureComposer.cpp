@@ -44,10 +44,12 @@ void PictureComposer::drawBackground(QPainter& painter, const QSize& size,
         painter.fillRect(QRect(QPoint(0, 0), size), colour);
         return;
     }
-    // A tile: rounded square, lighter at the top, with a thin darker rim.
-    const QRectF tile(size.width() * 0.03, size.height() * 0.03, size.width() * 0.94,
-                      size.height() * 0.94);
-    const double radius = size.width() * 0.2;
+    // A tile: rounded square, lighter at the top, with a thin darker rim. The
+    // margin around it leaves room for the selection frame, which the screens
+    // draw into the same square before the picture.
+    const QRectF tile(size.width() * 0.1, size.height() * 0.1, size.width() * 0.8,
+                      size.height() * 0.8);
+    const double radius = size.width() * 0.17;
     QLinearGradient gradient(tile.topLeft(), tile.bottomLeft());
     gradient.setColorAt(0.0, colour.lighter(125));
     gradient.setColorAt(1.0, colour.darker(115));
