@@ -51,7 +51,7 @@ ServiceServer::ServiceServer(CityTable cities, int threads)
     // concurrent clients rather than for the cores.
     http_->new_task_queue = [poolSize] { return new httplib::ThreadPool(poolSize); };
     http_->set_keep_alive_max_count(100000);
-    http_->set_keep_alive_timeout(5);
+    http_->set_keep_alive_timeout(2);
     http_->set_tcp_nodelay(true);
     http_->set_payload_max_length(1024 * 1024);
     http_->set_pre_routing_handler(

@@ -87,6 +87,13 @@ std::string formatted(const char* pattern, const std::string& place) {
     return text;
 }
 
+// Screens find a warning by its title, so every title names its date.
+std::string dateText(const LocalTime& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d月%02d日", t.month, t.day);
+    return text;
+}
+
 std::string issueText(const LocalTime& t) {
     char text[64];
     std::snprintf(text, sizeof text, "%02d月%02d日%02d时%02d分", t.month, t.day, t.hour, t.minute);
@@ -150,7 +157,7 @@ Warning WarningFeed::makeFire(const LocalTime& issuedAt, const std::string& id, 
     const bool forestSeason = month <= 5 || month >= 10;
     if (forestSeason && random.chance(65)) {
         const std::string level = kForestLevels[random.next() % kForestLevels.size()];
-        w.title = place + "发布森林火险" + level + "预警";
+        w.title = place + dateText(issuedAt) + "发布森林火险" + level + "预警";
         w.text =
             place + "森林防火指挥部" + issueText(issuedAt) + "发布森林火险" + level +
             "预警：近期天气干燥，林区可燃物含水量低，森林火险等级高。" +
@@ -158,7 +165,7 @@ Warning WarningFeed::makeFire(const LocalTime& issuedAt, const std::string& id, 
     } else {
         const Reminder& reminder =
             month >= 5 && month <= 9 ? kReminders[1] : (month == 4 ? kReminders[2] : kReminders[0]);
-        w.title = formatted(reminder.title, place);
+        w.title = formatted(reminder.title, place + dateText(issuedAt));
         w.text = w.title + "。" + reminder.text;
     }
     return w;

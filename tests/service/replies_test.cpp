@@ -163,6 +163,16 @@ TEST_P(WarningFeedReadBack, HeldWarningsAreNotSentAgainAndNewOnesArrive) {
         EXPECT_EQ(std::find(held.begin(), held.end(), item.id), held.end());
 }
 
+// The screens find, mark and delete warnings by title.
+TEST_P(WarningFeedReadBack, TitlesNeverRepeatOverAMonth) {
+    const auto& feed = GetParam() ? server.service().disasters() : server.service().fires();
+    const auto month = feed.issued(addDays(kMorning, 31), 31);
+    std::set<std::string> titles;
+    for (const auto& w : month) titles.insert(w.title);
+    EXPECT_GE(month.size(), 31u);
+    EXPECT_EQ(titles.size(), month.size());
+}
+
 INSTANTIATE_TEST_SUITE_P(DisasterAndFire, WarningFeedReadBack, ::testing::Bool());
 
 TEST_F(ServiceReadBack, PagesOfPastWarningsAndTheHomePage) {
