@@ -33,4 +33,11 @@ using MediaPlayerFactory = std::function<std::unique_ptr<MediaPlayer>()>;
 // The Qt Multimedia player.
 std::unique_ptr<MediaPlayer> makeQtMediaPlayer();
 
+// A player from the process's factory: the Qt player unless a test installed
+// another (MediaLog::factory()).
+std::unique_ptr<MediaPlayer> createMediaPlayer();
+// Installs the factory for the whole process; an empty one restores the Qt
+// player. Returns the factory installed before.
+MediaPlayerFactory setMediaPlayerFactory(MediaPlayerFactory factory);
+
 }  // namespace platform

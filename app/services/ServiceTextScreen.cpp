@@ -1,0 +1,140 @@
+#include "app/services/ServiceTextScreen.h"
+
+#include <QScrollBar>
+#include <algorithm>
+
+#include "platform/shell/ComposerMessage.h"
+
+namespace services {
+
+using namespace platform::ui;
+
+namespace {
+
+constexpr int kTextLeft = 10;
+constexpr int kTextTop = 10;
+constexpr int kTextRightInset = 18;
+
+int scrollRequest(int action) {
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepSub:
+            return SB_LINEUP;
+        case QAbstractSlider::SliderSingleStepAdd:
+            return SB_LINEDOWN;
+        case QAbstractSlider::SliderPageStepSub:
+            return SB_PAGEUP;
+        case QAbstractSlider::SliderPageStepAdd:
+            return SB_PAGEDOWN;
+        case QAbstractSlider::SliderMove:
+            return SB_THUMBTRACK;
+        default:
+            return -1;
+    }
+}
+
+}  // namespace
+
+ServiceTextScreen::ServiceTextScreen(std::u16string className, app::AppContext& context,
+                                     CDialog* parent, SoftKeyMenu menu, TextScreenCommands commands,
+                                     int bottomGap)
+    : ShellScreen(std::move(className), context, parent),
+      menu_(std::move(menu)),
+      commands_(commands),
+      axis_(10, 0, bottomGap) {}
+
+void ServiceTextScreen::SetShownText(std::u16string text) {
+    text_ = std::move(text);
+    layoutPending_ = true;
+    Invalidate();
+}
+
+bool ServiceTextScreen::OnInitDialog() {
+    SetSoftKeys(menu_);
+    MakeFullScreen();
+    bar_ = new QScrollBar(Qt::Vertical, this);
+    QObject::connect(bar_, &QAbstractSlider::actionTriggered, this, [this](int action) {
+        const int request = scrollRequest(action);
+        if (request >= 0) VScroll(request, bar_->sliderPosition());
+    });
+    layoutPending_ = true;
+    return true;
+}
+
+void ServiceTextScreen::OnSize(int kind, int cx, int cy) {
+    ShellScreen::OnSize(kind, cx, cy);
+    layoutPending_ = true;
+}
+
+int ServiceTextScreen::viewHeight() const {
+    return height() - SoftKeyHeight();
+}
+
+void ServiceTextScreen::layout() {
+    layoutPending_ = false;
+    RepositionMainMenu();
+    const int textWidth = std::max(1, width() - kTextRightInset - kTextLeft);
+    textHeight_ = std::max(1, Canvas::textHeight(text_, textWidth, defaultFont()));
+    // Three screens of text, or more when the text is longer, so that a long
+    // report can be read to its end.
+    const int side = 3 * std::max(width(), height());
+    const int pageHeight = std::max(side, kTextTop + textHeight_ + viewHeight());
+    page_.resize(side, pageHeight, Colors().background);
+    Canvas canvas = page_.canvas();
+    canvas.fillRect({0, 0, side, pageHeight}, Colors().background);
+    canvas.drawText(text_, {kTextLeft, kTextTop, width() - kTextRightInset, pageHeight},
+                    DT_LEFT | DT_TOP | DT_WORDBREAK, defaultFont(), kWhite);
+    const int page = static_cast<int>(static_cast<double>(viewHeight()) / textHeight_ * 100);
+    axis_.reset(textHeight_, viewHeight(), page);
+    if (bar_) {
+        const int t = TopMargin();
+        bar_->setGeometry(width() - kScrollBarWidth, t, kScrollBarWidth,
+                          std::max(0, height() - 2 * t - t));
+        bar_->setVisible(page < ScrollAxis::kRange);
+    }
+    syncScrollBar();
+}
+
+void ServiceTextScreen::syncScrollBar() {
+    if (!bar_) return;
+    const QSignalBlocker quiet(bar_);
+    const int page = std::clamp(axis_.page(), 1, ScrollAxis::kRange);
+    bar_->setRange(0, ScrollAxis::kRange - page + 1);
+    bar_->setPageStep(page);
+    bar_->setValue(axis_.position());
+}
+
+void ServiceTextScreen::VScroll(int request, int thumb) {
+    if (layoutPending_) layout();
+    axis_.scrollBar(request, thumb);
+    syncScrollBar();
+    Invalidate();
+}
+
+void ServiceTextScreen::OnPaint(Canvas& canvas) {
+    if (layoutPending_) layout();
+    canvas.copyFrom(page_, GetClientRect(), 0, axis_.offset());
+}
+
+void ServiceTextScreen::OnKeyDown(int vk) {
+    if (vk != VK_UP && vk != VK_DOWN) return;
+    if (layoutPending_) layout();
+    if (vk == VK_UP)
+        axis_.keyUp(kKeyStep);
+    else
+        axis_.keyDown(kKeyStep);
+    syncScrollBar();
+    Invalidate();
+}
+
+void ServiceTextScreen::OnCommand(int id) {
+    if (id == commands_.back) {
+        EndDialog(platform::IDCANCEL);
+    } else if (id == commands_.forward) {
+        platform::ComposerMessage message;
+        message.body = u"此消息来至米多晴雨匣";
+        message.subject = text_;
+        Context().shell().openComposer(message);
+    }
+}
+
+}  // namespace services

@@ -1,0 +1,54 @@
+#include "app/services/WarningService.h"
+
+#include "platform/net/ServiceHost.h"
+#include "platform/text/Utf.h"
+#include "weather/RequestPath.h"
+
+namespace services {
+
+using platform::ui::MenuItem;
+using platform::ui::SoftKeyMenu;
+
+const WarningService kDisasterWarnings{
+    u"CtevaloDisasWeather",
+    u"tevaloDisasWeatherContent",
+    store::WarningKind::Disaster,
+    &weather::disasterWarningsPath,
+    &app::StartupValues::disasterWarningCount,
+    u"/soft_new?id=1",
+    {136, 32808, 32807, 32809, 32810, 33024},
+    {157, 32848, 32849},
+};
+
+const WarningService kFireWarnings{
+    u"CtevaloFireRemind",
+    u"CtevaloFireRemindContent",
+    store::WarningKind::Fire,
+    &weather::fireWarningsPath,
+    &app::StartupValues::fireWarningCount,
+    u"/soft_new?id=2",
+    {155, 32843, 32842, 32844, 32845, 33022},
+    {159, 32852, 32854},
+};
+
+SoftKeyMenu WarningService::listMenu() const {
+    return {list.menu,
+            {list.back, u"返回", {}},
+            {0,
+             u"选项",
+             {{list.view, u"查看", {}},
+              {list.update, u"更新", {}},
+              {list.remove, u"删除", {}},
+              {list.past, u"查看过往信息", {}}}}};
+}
+
+SoftKeyMenu WarningService::textMenu() const {
+    return {text.menu, {text.back, u"返回", {}}, {text.forward, u"转发", {}}};
+}
+
+std::u16string pastWarningsUrl(std::u16string_view page) {
+    return u"http://" + platform::fromUtf8(platform::serviceHost().authority()) +
+           std::u16string(page);
+}
+
+}  // namespace services
