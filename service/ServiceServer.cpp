@@ -79,7 +79,8 @@ int ServiceServer::bind(const std::string& host, int port) {
 }
 
 bool ServiceServer::run() {
-    if (port_ < 0 || stopping_) return false;
+    if (port_ < 0) return false;
+    if (stopping_) return true;  // stopped before it began: nothing left to serve
     return http_->listen_after_bind();
 }
 

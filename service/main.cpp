@@ -3,6 +3,7 @@
 
 #include <pthread.h>
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <thread>
@@ -58,16 +59,16 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "tevalo-service: serving %zu places on http://%s:%d/\n",
                  server.service().cities().places().size(), options->host.c_str(), port);
 
-    std::thread signalWatcher([&server, stopSignals] {
+    std::atomic<bool> signalled{false};
+    std::thread signalWatcher([&server, &signalled, stopSignals] {
         int signal = 0;
         sigwait(&stopSignals, &signal);
+        signalled = true;
         server.stop();
     });
     const bool served = server.run();
-    if (!served) {
-        // Ended without a signal: wake the watcher so that it can be joined.
-        pthread_kill(signalWatcher.native_handle(), SIGTERM);
-    }
+    // Ended without a signal (listening failed): wake the watcher to join it.
+    if (!signalled) pthread_kill(signalWatcher.native_handle(), SIGTERM);
     signalWatcher.join();
     std::fprintf(stderr, "tevalo-service: stopped\n");
     return served ? 0 : 1;
