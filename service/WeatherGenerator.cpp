@@ -56,52 +56,23 @@ bool isWet(int kind) {
     return (kind >= 3 && kind <= 17) || kind == 19 || (kind >= 21 && kind <= 28);
 }
 
+// Millimetres of rain (water of snow) a kind brings over a day.
+struct Rainfall {
+    int kind;
+    int low;
+    int high;
+};
+
+constexpr std::array<Rainfall, 22> kRainfall{
+    {{3, 1, 10},   {4, 5, 25},   {5, 10, 40},   {6, 1, 8},      {19, 1, 8},     {7, 1, 9},
+     {8, 10, 24},  {9, 25, 49},  {10, 50, 99},  {11, 100, 249}, {12, 250, 320}, {21, 5, 16},
+     {22, 17, 38}, {23, 38, 75}, {24, 75, 150}, {13, 0, 2},     {14, 0, 2},     {15, 2, 5},
+     {26, 2, 5},   {16, 5, 10},  {27, 5, 10},   {17, 10, 20},   {28, 10, 20}}};
+
 int rainfallOf(Random& random, int kind) {
-    switch (kind) {
-        case 3:
-            return random.between(1, 10);
-        case 4:
-            return random.between(5, 25);
-        case 5:
-            return random.between(10, 40);
-        case 6:
-        case 19:
-            return random.between(1, 8);
-        case 7:
-            return random.between(1, 9);
-        case 8:
-            return random.between(10, 24);
-        case 9:
-            return random.between(25, 49);
-        case 10:
-            return random.between(50, 99);
-        case 11:
-            return random.between(100, 249);
-        case 12:
-            return random.between(250, 320);
-        case 21:
-            return random.between(5, 16);
-        case 22:
-            return random.between(17, 38);
-        case 23:
-            return random.between(38, 75);
-        case 24:
-            return random.between(75, 150);
-        case 13:
-        case 14:
-            return random.between(0, 2);
-        case 15:
-        case 26:
-            return random.between(2, 5);
-        case 16:
-        case 27:
-            return random.between(5, 10);
-        case 17:
-        case 28:
-            return random.between(10, 20);
-        default:
-            return 0;
-    }
+    for (const Rainfall& r : kRainfall)
+        if (r.kind == kind) return random.between(r.low, r.high);
+    return 0;
 }
 
 const char* comfortText(const DayWeather& d) {
