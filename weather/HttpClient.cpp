@@ -12,6 +12,13 @@ constexpr std::u16string_view kPromptCaption = u"提示";
 
 }  // namespace
 
+HttpClientOptions HttpClientOptions::forHomeScreenItem() {
+    HttpClientOptions options;
+    options.userAgent = "自动更新";
+    options.connectionTimeout = std::chrono::milliseconds(15000);
+    return options;
+}
+
 size_t replyByteLimit(int sizeFactor) {
     return sizeFactor < 0 ? 0 : static_cast<size_t>(sizeFactor) * 500 + 99;
 }

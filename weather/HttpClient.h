@@ -28,6 +28,10 @@ struct HttpClientOptions {
     std::optional<platform::ServiceHost> host;
     // Connect and total time-outs of each exchange; the environment's when empty.
     std::optional<platform::HttpTimeouts> timeouts;
+
+    // The home-screen item's client: agent "自动更新", 15 s for the data
+    // connection. It fetches with openRequest() and readReply() only.
+    static HttpClientOptions forHomeScreenItem();
 };
 
 // Bytes read at most for size factor n: n x 500 + 99.

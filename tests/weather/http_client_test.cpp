@@ -217,9 +217,8 @@ TEST_F(HttpClientAgainstALoopbackService, SizeFactorZeroSendsNothing) {
 
 TEST_F(HttpClientAgainstALoopbackService, TheHomeScreenItemSendsItsOwnAgentWithoutAStatusQuery) {
     service.answer([](const std::string&) { return std::string("ok"); });
-    HttpClientOptions options = optionsFor(service.port());
-    options.userAgent = "自动更新";
-    options.connectionTimeout = 15000ms;
+    HttpClientOptions options = HttpClientOptions::forHomeScreenItem();
+    options.host = optionsFor(service.port()).host;
     auto session = HttpClient(options).session(nullptr);
     ASSERT_TRUE(session->openRequest(kPath));
     EXPECT_EQ(session->readReply(1), u"ok");
