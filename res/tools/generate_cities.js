@@ -30,6 +30,8 @@ const ethnicTail = new RegExp(
     '^(.{2,}?)(?:(?:' + placeNames.ethnicGroups.sort((a, b) => b.length - a.length).join('|') +
     ')族?)+自治(州|县|旗)$');
 
+const ethnicWords = new RegExp('(?:' + placeNames.ethnicGroups.join('|') + ')族$');
+
 // Tails that may be cut from an official name, by kind of place.
 const TAILS = {
   prefecture: ['地区', '市', '盟'],
@@ -50,8 +52,9 @@ function shortName(full, kind = 'prefecture') {
   if (full.includes('自治')) return full;
   for (const tail of TAILS[kind]) {
     if (full.endsWith(tail)) {
-      const stem = full.slice(0, -tail.length);
-      return stem.length >= 2 && !/[市县区]$/.test(stem) ? stem : full;
+      // "管城回族区" is called "管城"; "井陉矿区" keeps its "矿区".
+      const stem = full.slice(0, -tail.length).replace(ethnicWords, '');
+      return stem.length >= 2 && !/[市县区矿]$/.test(stem) ? stem : full;
     }
   }
   return full;

@@ -155,7 +155,8 @@ INSTANTIATE_TEST_SUITE_P(Polyphones, PlaceNameReading,
                                            ReadingCase{"丽水", "LS"}, ReadingCase{"乐清", "YQ"},
                                            ReadingCase{"单县", "SX"}, ReadingCase{"洪洞", "HT"},
                                            ReadingCase{"蔚县", "YX"}, ReadingCase{"涡阳", "GY"},
-                                           ReadingCase{"大埔", "DB"}, ReadingCase{"民乐", "ML"}));
+                                           ReadingCase{"大埔", "DB"}, ReadingCase{"民乐", "ML"},
+                                           ReadingCase{"泌阳", "BY"}, ReadingCase{"宕昌", "TC"}));
 
 struct ShortNameCase {
     const char* name;
