@@ -40,25 +40,31 @@ const TAILS = {
   district: ['新区', '区'],
 };
 
-// Returns the short form of an official name, or the name itself when there is
-// no sensible short form.
-function shortName(full, kind = 'prefecture') {
-  const m = ethnicTail.exec(full);
+// An autonomous place whose name is its people's ("东乡族自治县").
+const autonomousTail = /^(.{2,}?)族?自治(州|县|旗)$/;
+
+// Returns the name people type for an official name and the fuller form used
+// when that name is taken by a more important place ("本溪满族自治县" is
+// "本溪", or "本溪县" next to the city 本溪).
+function shortNames(full, kind = 'prefecture') {
+  const m = ethnicTail.exec(full) || autonomousTail.exec(full);
   if (m) {
     // A banner keeps its kind: "莫力达瓦达斡尔族自治旗" is called "莫力达瓦旗".
-    return m[2] === '旗' ? m[1] + '旗' : m[1];
+    const fuller = m[1] + m[2];
+    return {short: m[2] === '旗' ? fuller : m[1], fuller};
   }
-  if (full.endsWith('自治旗')) return full.slice(0, -3) + '旗';
-  if (full.includes('自治')) return full;
   for (const tail of TAILS[kind]) {
     if (full.endsWith(tail)) {
       // "管城回族区" is called "管城"; "井陉矿区" keeps its "矿区".
       const stem = full.slice(0, -tail.length).replace(ethnicWords, '');
-      return stem.length >= 2 && !/[市县区矿]$/.test(stem) ? stem : full;
+      const usable = stem.length >= 2 && !/[市县区矿]$/.test(stem);
+      return {short: usable ? stem : full, fuller: full};
     }
   }
-  return full;
+  return {short: full, fuller: full};
 }
+
+const shortName = (full, kind) => shortNames(full, kind).short;
 
 function initials(name) {
   const letters = pinyin(name, {pattern: 'first', toneType: 'none', type: 'array'})
@@ -121,14 +127,14 @@ for (const a of areas) {
 }
 
 // Short names are used unless two places would share one; then the lower
-// ranked places keep their official names.
-// A short name that is another province's name ("海南" in Qinghai) would be
+// ranked places take their fuller names. A short name that is another
+// province's name ("海南" in Qinghai) would be
 // mistaken for the province.
 const provinceNames = new Set(Object.values(placeNames.provinceShort));
 const byShort = new Map();
 for (const e of entries) {
-  e.name = shortName(e.full, KIND[e.rank]);
-  if (provinceNames.has(e.name) && placeNames.provinceShort[e.province] !== e.name) e.name = e.full;
+  ({short: e.name, fuller: e.fuller} = shortNames(e.full, KIND[e.rank]));
+  if (provinceNames.has(e.name) && placeNames.provinceShort[e.province] !== e.name) e.name = e.fuller;
   if (!byShort.has(e.name)) byShort.set(e.name, []);
   byShort.get(e.name).push(e);
 }
@@ -137,7 +143,7 @@ for (const group of byShort.values()) {
   const best = Math.min(...group.map((e) => e.rank));
   const winners = group.filter((e) => e.rank === best);
   for (const e of group) {
-    if (e.rank !== best || winners.length > 1) e.name = e.full;
+    if (e.rank !== best || winners.length > 1) e.name = e.fuller;
   }
 }
 // Official names that still clash get their city's name in front when they
@@ -191,7 +197,7 @@ for (const p of provinces) {
   members.sort((a, b) => a.code.localeCompare(b.code));
   for (const e of members) {
     // "吉林" the city must not be found instead of "吉林" the province.
-    const name = provinceNames.has(e.name) ? e.full : e.name;
+    const name = provinceNames.has(e.name) ? e.fuller : e.name;
     regions.push({id: regionId(), code: e.code, name, parent: provinceRegion.get(p.code).id, level: '2'});
   }
 }

@@ -180,7 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ShortNameCase{"朝阳", "211300"}, ShortNameCase{"朝阳县", "211321"},
                       ShortNameCase{"神农架", "429021"}, ShortNameCase{"吉县", "141028"},
                       ShortNameCase{"吉林", "220200"}, ShortNameCase{"莫力达瓦旗", "150722"},
-                      ShortNameCase{"黔东南", "522600"}));
+                      ShortNameCase{"黔东南", "522600"}, ShortNameCase{"本溪县", "210521"},
+                      ShortNameCase{"东乡", "622926"}, ShortNameCase{"海南州", "632500"}));
 
 // The choosers find an entry again by its name, so a name must lead back to
 // one entry; a province must never be mistaken for a city of the same name.
