@@ -74,6 +74,9 @@ void TodayTestDevice::addCity(const std::u16string& name, const std::u16string& 
     city.defaultFlag = defaultFlag;
     city.todayFlag = todayFlag;
     store::CityListStore(volumes(), store::CityList::ThreeDay).add(city);
+    // The application's list screen reads the stamps of its cities, which makes the
+    // stamp table the item writes into.
+    store::UpdateStampStore(volumes(), store::CityList::ThreeDay).list();
 }
 
 void TodayTestDevice::setTodayFlag(const std::u16string& name, const std::u16string& flag) {
