@@ -141,6 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // Drawn into (5, 45) up to its own width and height.
                       FixedPicture{"Professional Servicesl icon/Highway/Highway_1.png", 200, 200,
                                    false},
+                      FixedPicture{"logo.png", 64, 64, true},
                       FixedPicture{"ZMYXX.png", 16, 16, true},
                       FixedPicture{"ZMWXX.png", 16, 16, true}));
 
