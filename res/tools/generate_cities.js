@@ -27,7 +27,7 @@ customPinyin(placeNames.readings);
 // The shortest stem of two or more characters, so that "陵水黎族自治县" is
 // "陵水" and not "陵" + "水黎族".
 const ethnicTail = new RegExp(
-    '^(.{2,}?)(?:(?:' + placeNames.ethnicGroups.sort((a, b) => b.length - a.length).join('|') +
+    '^(.{2,}?)(?:(?:' + [...placeNames.ethnicGroups].sort((a, b) => b.length - a.length).join('|') +
     ')族?)+自治(州|县|旗)$');
 
 const ethnicWords = new RegExp('(?:' + placeNames.ethnicGroups.join('|') + ')族$');
@@ -81,7 +81,6 @@ const provinces = readDivision('provinces.json');
 const cities = readDivision('cities.json');
 const areas = readDivision('areas.json');
 const municipalities = new Set(['11', '12', '31', '50']);
-const provinceOf = new Map(provinces.map((p) => [p.code, p]));
 
 // Lower rank wins a clash of short names and comes first in City ID order, so
 // that typed initials find the best-known place first.
@@ -128,8 +127,7 @@ for (const a of areas) {
 
 // Short names are used unless two places would share one; then the lower
 // ranked places take their fuller names. A short name that is another
-// province's name ("海南" in Qinghai) would be
-// mistaken for the province.
+// province's name ("海南" in Qinghai) would be mistaken for the province.
 const provinceNames = new Set(Object.values(placeNames.provinceShort));
 const byShort = new Map();
 for (const e of entries) {
