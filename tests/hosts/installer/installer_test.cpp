@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "hosts/installer/DesktopEntry.h"
+#include "hosts/installer/Installer.h"
+#include "platform/device/DevicePath.h"
+#include "platform/msgbox/ScriptedMessageBoxes.h"
+#include "platform/registry/Registry.h"
+#include "platform/shortcut/Shortcut.h"
+#include "platform/text/Utf.h"
+#include "store/CityListStore.h"
+#include "store/RegionStore.h"
+#include "store/UpdateStampStore.h"
+
+namespace fs = std::filesystem;
+using installer::InstallOutcome;
+using platform::RegistryHive;
+
+namespace {
+
+constexpr char16_t kItemKey[] = u"Software\\Microsoft\\Today\\Items\\\"米多晴雨匣\"";
+constexpr char16_t kProgram[] = u"\\Program Files\\tevaloWeather\\tevaloWeather.exe";
+constexpr char16_t kShortcut[] = u"\\Windows\\Start Menu\\Programs\\晴雨匣.lnk";
+
+std::string readFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+void writeFile(const fs::path& file, const std::string& content) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
+}
+
+int forwardToTest(void*, tevalo_setup_window owner, const char16_t* text, const char16_t* caption,
+                  unsigned type) {
+    return platform::messageBox(owner, text, caption, type);
+}
+
+store::RegionRecord region(std::u16string id, std::u16string name, std::u16string level) {
+    return {id, u"C" + id, name, level == u"1" ? u"" : u"1", level};
+}
+
+// A device, a payload with the real hook and a recording stand-in for the
+// application, and scripted answers for the hook's questions.
+class InstallerOnATemporaryDevice : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() /
+                ("tevalo-installer-test-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root_);
+        payload_ = root_ / "payload";
+        setenv("TEVALO_DEVICE_ROOT", (root_ / "device").c_str(), 1);
+        setenv("XDG_DATA_HOME", (root_ / "xdg").c_str(), 1);
+        unsetenv("TEVALO_TEST_APP_STAYS");
+        fs::create_directories(payload_ / "tevalo");
+        fs::copy_file(HOOK_LIBRARY, payload_ / "libtevaloNewsletterWeatherStupDll.so");
+        fs::copy_file(RECORDING_APP, payload_ / "tevaloWeather");
+        writeFile(payload_ / "libtevaloWeatherToDay.so", "item v1");
+        writeFile(payload_ / "tevalo" / "a.png", "picture");
+        writeFile(payload_ / "tevalo-home", "a host program, not part of the package");
+        shipRegionTree({region(u"1", u"四川", u"1"), region(u"2", u"成都", u"2")});
+    }
+
+    void TearDown() override {
+        fs::remove_all(root_);
+        unsetenv("TEVALO_DEVICE_ROOT");
+    }
+
+    void shipRegionTree(const std::vector<store::RegionRecord>& rows) {
+        fs::remove(payload_ / "CityDatabase.vol");
+        const store::RegionStore regions(store::Volumes::inFolder(payload_));
+        for (const auto& row : rows) ASSERT_TRUE(regions.add(row));
+    }
+
+    InstallOutcome install() { return installer::Installer(nullptr, &host_).install(payload_); }
+    bool remove() { return installer::Installer(nullptr, &host_).remove(); }
+
+    fs::path device(std::u16string_view path) const { return platform::hostPath(path); }
+
+    // The application is started detached; its log shows up a moment later.
+    std::string appLog(const std::string& waitFor, int expected = 1) const {
+        std::string log;
+        for (int i = 0; i < 100; ++i) {
+            log = readFile(root_ / "device" / "app.log");
+            size_t count = 0;
+            for (size_t at = log.find(waitFor); at != std::string::npos;
+                 at = log.find(waitFor, at + 1)) {
+                ++count;
+            }
+            if (static_cast<int>(count) >= expected) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return log;
+    }
+
+    fs::path root_;
+    fs::path payload_;
+    platform::ScriptedMessageBoxes messages_;
+    const tevalo_setup_host host_{forwardToTest, nullptr};
+    static platform::Registry registry() { return platform::Registry::forDevice(); }
+};
+
+TEST_F(InstallerOnATemporaryDevice, RegistersTheItemTheProgramPathAndTheShortcutAndStartsOnce) {
+    ASSERT_EQ(install(), InstallOutcome::Installed);
+
+    ASSERT_EQ(messages_.count(), 1u);
+    EXPECT_EQ(messages_.last().text, u"确定安装晴雨匣桌面显示");
+    EXPECT_EQ(messages_.last().caption, u"提示");
+    EXPECT_EQ(messages_.last().type, platform::MB_YESNO | platform::MB_ICONQUESTION);
+
+    EXPECT_EQ(
+        registry().getString(RegistryHive::CurrentUser, u"Software\\tevaloWeather", u"AppPath"),
+        std::u16string(kProgram));
+    const auto values = registry().values(RegistryHive::LocalMachine, kItemKey);
+    using Type = platform::RegistryValueType;
+    const std::vector<platform::RegistryValue> expected = {
+        {u"Flags", Type::Dword, u"", 0},
+        {u"Options", Type::Dword, u"", 0},
+        {u"Enabled", Type::Dword, u"", 1},
+        {u"Order", Type::Dword, u"", 1},
+        {u"Selectability", Type::Dword, u"", 2},
+        {u"Type", Type::Dword, u"", 4},
+        {u"DLL", Type::String, u"\\Windows\\tevaloWeatherToDay.dll", 0},
+    };
+    EXPECT_EQ(values, expected);
+
+    EXPECT_EQ(readFile(device(u"\\Windows\\tevaloWeatherToDay.dll")), "item v1");
+    EXPECT_EQ(readFile(device(u"\\Program Files\\tevaloWeather\\tevaloWeatherToDay.dll")),
+              "item v1");
+    EXPECT_TRUE(fs::exists(device(u"\\Program Files\\tevaloWeather\\tevalo\\a.png")));
+    EXPECT_FALSE(fs::exists(device(u"\\Program Files\\tevaloWeather\\tevalo-home")));
+    EXPECT_EQ(platform::readShortcut(kShortcut), u"\"" + std::u16string(kProgram) + u"\"");
+    EXPECT_NE(readFile(device(u"\\Windows\\wininichange")).find("242"), std::string::npos);
+    EXPECT_TRUE(fs::exists(installer::desktopEntryFile()));
+
+    const std::string log = appLog("started");
+    EXPECT_EQ(log, "started\n") << "started once, without a command line";
+}
+
+TEST_F(InstallerOnATemporaryDevice, AnsweringNoCancelsBeforeAnythingIsCopied) {
+    messages_.answerNext(platform::IDNO);
+    ASSERT_EQ(install(), InstallOutcome::Cancelled);
+    EXPECT_FALSE(fs::exists(device(u"\\Program Files\\tevaloWeather")));
+    EXPECT_FALSE(registry().keyExists(RegistryHive::LocalMachine, kItemKey));
+    EXPECT_FALSE(registry().keyExists(RegistryHive::CurrentUser, u"Software\\tevaloWeather"));
+    EXPECT_FALSE(remove()) << "nothing is installed";
+}
+
+TEST_F(InstallerOnATemporaryDevice, AFailedCopyUndoesTheInstallationBeforeTheHookTouchesAnything) {
+    // A folder where a file of the payload must go makes that copy fail.
+    fs::create_directories(device(u"\\Program Files\\tevaloWeather\\tevalo\\a.png"));
+    ASSERT_EQ(install(), InstallOutcome::Undone);
+    EXPECT_FALSE(fs::exists(device(kProgram)));
+    EXPECT_FALSE(fs::exists(device(u"\\Windows\\tevaloWeatherToDay.dll")));
+    EXPECT_FALSE(registry().keyExists(RegistryHive::CurrentUser, u"Software\\tevaloWeather"));
+    EXPECT_FALSE(registry().keyExists(RegistryHive::LocalMachine, kItemKey));
+    EXPECT_FALSE(fs::exists(device(kShortcut)));
+}
+
+TEST_F(InstallerOnATemporaryDevice, AFailedReinstallPutsThePreviousFilesBack) {
+    ASSERT_EQ(install(), InstallOutcome::Installed);
+    writeFile(payload_ / "libtevaloWeatherToDay.so", "item v2");
+    writeFile(payload_ / "tevalo" / "new.png", "picture");
+    fs::create_directories(device(u"\\Program Files\\tevaloWeather\\tevalo\\new.png"));
+
+    ASSERT_EQ(install(), InstallOutcome::Undone);
+    EXPECT_EQ(readFile(device(u"\\Program Files\\tevaloWeather\\tevaloWeatherToDay.dll")),
+              "item v1");
+    EXPECT_TRUE(fs::exists(device(kProgram)));
+    EXPECT_EQ(appLog("started"), "started\n");
+}
+
+TEST_F(InstallerOnATemporaryDevice, ReinstallKeepsTheUsersDataAndRefreshesTheRegionTree) {
+    ASSERT_EQ(install(), InstallOutcome::Installed);
+    const auto volumes = store::Volumes::forDevice();
+    const store::CityListStore cities(volumes, store::CityList::ThreeDay);
+    const store::UpdateStampStore stamps(volumes, store::CityList::ThreeDay);
+    ASSERT_TRUE(cities.add({u"2", u"C2", u"成都", u"", u"", u"1", u"1"}));
+    store::CityUpdateRecord forecast{u"C2", u"成都", {u"ci_1*08/18*1*1*28*32*1*2&***1500"}};
+    ASSERT_TRUE(stamps.addOrReplace(forecast));
+
+    shipRegionTree(
+        {region(u"1", u"四川", u"1"), region(u"2", u"成都", u"2"), region(u"3", u"峨眉山", u"3")});
+    writeFile(payload_ / "libtevaloWeatherToDay.so", "item v2");
+    fs::remove(device(kShortcut));
+    ASSERT_EQ(install(), InstallOutcome::Installed);
+
+    ASSERT_TRUE(cities.findByName(u"成都"));
+    EXPECT_EQ(stamps.findByName(u"成都"), forecast);
+    const auto tree = store::RegionStore(volumes).list();
+    ASSERT_TRUE(tree);
+    EXPECT_EQ(tree->size(), 3u);
+    EXPECT_TRUE(store::RegionStore(volumes).findByName(u"峨眉山"));
+    EXPECT_EQ(readFile(device(u"\\Windows\\tevaloWeatherToDay.dll")), "item v2");
+    EXPECT_TRUE(platform::readShortcut(kShortcut)) << "the shortcut is made again";
+    EXPECT_EQ(appLog("started", 2), "started\nstarted\n");
+}
+
+TEST_F(InstallerOnATemporaryDevice, RemovalClosesTheApplicationAndKeepsProgramPathAndVolumes) {
+    setenv("TEVALO_TEST_APP_STAYS", "1", 1);
+    ASSERT_EQ(install(), InstallOutcome::Installed);
+    ASSERT_NE(appLog("listening").find("listening"), std::string::npos);
+
+    ASSERT_TRUE(remove());
+    EXPECT_NE(appLog("closed").find("closed"), std::string::npos);
+    EXPECT_FALSE(registry().keyExists(RegistryHive::LocalMachine, kItemKey));
+    EXPECT_TRUE(
+        registry().getString(RegistryHive::CurrentUser, u"Software\\tevaloWeather", u"AppPath"));
+    EXPECT_FALSE(fs::exists(device(u"\\Windows\\tevaloWeatherToDay.dll")));
+    EXPECT_FALSE(fs::exists(device(u"\\Program Files\\tevaloWeather\\tevaloWeatherToDay.dll")));
+    EXPECT_FALSE(fs::exists(device(kProgram)));
+    EXPECT_FALSE(fs::exists(device(kShortcut)));
+    EXPECT_FALSE(fs::exists(installer::desktopEntryFile()));
+    EXPECT_TRUE(fs::exists(device(u"\\Program Files\\tevaloWeather\\CityDatabase.vol")));
+    // Installed, then disabled before the key went: two reload broadcasts.
+    EXPECT_EQ(readFile(device(u"\\Windows\\wininichange")), "242\n242\n");
+}
+
+TEST_F(InstallerOnATemporaryDevice, TheInstallerProgramAnswersFromTheCommandLine) {
+    const auto run = [&](const QStringList& arguments) {
+        QProcess process;
+        process.start(INSTALLER_PROGRAM, arguments);
+        process.waitForFinished(60000);
+        return process.exitCode();
+    };
+    const QString device = QString::fromStdString((root_ / "device").string());
+    const QString payload = QString::fromStdString(payload_.string());
+    EXPECT_EQ(run({"install", "--payload", payload, "--device", device, "--answer", "no"}), 3);
+    EXPECT_FALSE(fs::exists(platform::hostPath(kProgram)));
+    EXPECT_EQ(run({"install", "--payload", payload, "--device", device, "--answer", "yes"}), 0);
+    EXPECT_TRUE(fs::exists(platform::hostPath(kProgram)));
+    EXPECT_EQ(run({"remove", "--device", device, "--answer", "yes"}), 0);
+    EXPECT_FALSE(fs::exists(platform::hostPath(kProgram)));
+    EXPECT_EQ(run({"remove", "--device", device}), 1) << "removing twice fails";
+}
+
+}  // namespace
