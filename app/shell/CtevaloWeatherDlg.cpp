@@ -235,6 +235,7 @@ std::intptr_t CtevaloWeatherDlg::OnUserMessage(unsigned message, std::uintptr_t,
 void CtevaloWeatherDlg::restore() {
     Context().shell().removeNotice(res::kNoticeId);
     MakeFullScreen();
+    BringToFront();
 }
 
 void CtevaloWeatherDlg::OnActivate(int state) {

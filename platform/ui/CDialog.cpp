@@ -1,6 +1,7 @@
 #include "platform/ui/CDialog.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -102,9 +103,8 @@ void CDialog::Create() {
     ended_ = false;
     initialiseOnce();
     if (ended_) return;
-    WindowRegistry::Raise(this);
     show();
-    raise();
+    BringToFront();
     if (openObserver()) openObserver()(*this);
 }
 
@@ -154,10 +154,16 @@ void CDialog::MakeFullScreen() {
     if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     move(0, 0);
     if (!isVisible()) show();
+    update();
+}
+
+void CDialog::BringToFront() {
+    if (!isVisible()) show();
+    WindowRegistry::Raise(this);
+    // The offscreen platform has no stacking; asking it only prints warnings.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
     raise();
     activateWindow();
-    WindowRegistry::Raise(this);
-    update();
 }
 
 void CDialog::renderFrame() {
@@ -301,9 +307,7 @@ void CDialog::OnMinimized() {
 bool CDialog::BringWindowBehindToFront() {
     CDialog* behind = WindowRegistry::WindowBehind(this);
     if (!behind) return false;
-    behind->raise();
-    behind->activateWindow();
-    WindowRegistry::Raise(behind);
+    behind->BringToFront();
     return true;
 }
 

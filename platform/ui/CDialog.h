@@ -75,6 +75,8 @@ public:
     Rect GetClientRect() const { return {0, 0, width(), height()}; }
     // Moves to (0, 0) with the whole display and shows the screen again.
     void MakeFullScreen();
+    // Raises the window above the others and gives it the focus.
+    void BringToFront();
 
     // Painting.
     void Invalidate() { update(); }

@@ -46,7 +46,11 @@ inline constexpr int SIZE_MAXIMIZED = 2;
 inline constexpr int WA_INACTIVE = 0;
 inline constexpr int WA_ACTIVE = 1;
 
-// Dialog results are the message-box answers (IDOK, IDCANCEL, ...).
+// Dialog results are the message-box answers.
+using platform::IDCANCEL;
+using platform::IDNO;
+using platform::IDOK;
+using platform::IDYES;
 
 // Scroll bar requests (OnVScroll).
 inline constexpr int SB_LINEUP = 0;

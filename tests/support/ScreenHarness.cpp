@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -123,6 +124,33 @@ bool ScreenHarness::startService() {
 #else
     return false;
 #endif
+}
+
+fs::path ScreenHarness::ensurePictures(std::initializer_list<const char*> names) {
+    const fs::path folder = installFolder() / "tevalo";
+    std::error_code ec;
+    if (fs::is_symlink(folder, ec)) {
+        // Make the folder our own so that tests may add and remove pictures.
+        const fs::path target = fs::read_symlink(folder, ec);
+        fs::remove(folder, ec);
+        fs::create_directories(folder, ec);
+        fs::copy(target, folder, fs::copy_options::recursive | fs::copy_options::skip_existing, ec);
+    }
+    fs::create_directories(folder, ec);
+    for (const char* name : names) {
+        const fs::path p = folder / name;
+        if (fs::exists(p, ec)) continue;
+        QImage img(8, 8, QImage::Format_RGB32);
+        img.fill(Qt::gray);
+        img.save(QString::fromStdString(p.string()), "PNG");
+    }
+    return folder;
+}
+
+void ScreenHarness::removePicture(const char* name) {
+    ensurePictures({});
+    std::error_code ec;
+    fs::remove(installFolder() / "tevalo" / name, ec);
 }
 
 void ScreenHarness::setDisplay(int width, int height) {

@@ -31,6 +31,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -63,6 +64,12 @@ public:
     const std::filesystem::path& deviceRoot() const { return root_; }
     std::filesystem::path installFolder() const;
     bool hasReferenceVolumes() const { return haveVolumes_; }
+    // Writes a small PNG for each named picture of the tevalo folder that does
+    // not exist (when the payload's pictures are not built). Returns the
+    // pictures' folder.
+    std::filesystem::path ensurePictures(std::initializer_list<const char*> names);
+    // Removes a picture from this device (the payload is left alone).
+    void removePicture(const char* name);
 
     // Infrastructure handed to screens.
     app::AppContext& context() { return *context_; }

@@ -1,0 +1,150 @@
+// Start-up of the main menu: client code, logo, first-run wizard and the
+// values every screen reads afterwards.
+
+#include "MenuFixture.h"
+#include "app/shell/CtevaloSetupWizard.h"
+#include "platform/registry/Registry.h"
+#include "res/ResourceIds.h"
+#include "store/CityListStore.h"
+#include "weather/ClientCode.h"
+
+namespace {
+
+using platform::ui::CDialog;
+using Key = testing_support::ScreenHarness::Key;
+
+class FirstStart : public MenuFixture {
+protected:
+    void createTodayItemKey() {
+        ASSERT_TRUE(h.context().registry().createKey(platform::RegistryHive::LocalMachine,
+                                                     app::kTodayItemKeyPath));
+    }
+    std::optional<std::uint32_t> todayEnabled() {
+        return h.context().registry().getDword(platform::RegistryHive::LocalMachine,
+                                               app::kTodayItemKeyPath, u"Enabled");
+    }
+    // Page 1 answered with the given boxes and key, page 2 with its key.
+    void scriptWizard(bool today, bool autoUpdate, Key page1, Key page2) {
+        h.onOpen(u"CtevaloSetupWizard", [=, this](CDialog& d) {
+            d.Control<QCheckBox>(res::IDC_CHECK_TODAY)->setChecked(today);
+            d.Control<QCheckBox>(res::IDC_CHECK_AUTOUPDATE)->setChecked(autoUpdate);
+            h.softKey(d, page1);
+        });
+        h.onOpen(u"CtevaloSetupWizardQuey", [=, this](CDialog& d) { h.softKey(d, page2); });
+    }
+};
+
+TEST_F(FirstStart, MakesClientCodeShowsLogoThenBothWizardPagesInOrder) {
+    createTodayItemKey();
+    scriptWizard(true, true, Key::Right, Key::Left);
+    openMenu();
+
+    const auto code = settings().findById(store::kClientCodeSettingId);
+    ASSERT_TRUE(code);
+    EXPECT_TRUE(weather::isClientCode(code->value));
+    EXPECT_EQ(h.context().values().clientCode, code->value);
+
+    std::vector<std::u16string> order;
+    for (const auto& c : h.opened())
+        if (c != u"CtevaloMenu" && c != u"CtevaloWeatherDlg") order.push_back(c);
+    EXPECT_EQ(order, (std::vector<std::u16string>{u"CtevaloLoGo", u"CtevaloSetupWizard",
+                                                  u"CtevaloSetupWizardQuey"}));
+    EXPECT_TRUE(h.wasOpened(u"CtevaloMenu"));
+    const auto done = settings().findById(store::kTodayCitySettingId);
+    ASSERT_TRUE(done);
+    EXPECT_EQ(done->setFlag, u"1");
+    EXPECT_EQ(done->longValue, u"已经设置了");
+    EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(FirstStart, SecondStartKeepsTheCodeAndSkipsTheWizard) {
+    scriptWizard(true, true, Key::Right, Key::Left);
+    openMenu();
+    const std::u16string first = h.context().values().clientCode;
+    menu.reset();
+
+    testing_support::ScreenHarness::processEvents();
+    openMenu();
+    EXPECT_EQ(h.context().values().clientCode, first);
+    int wizards = 0;
+    for (const auto& c : h.opened()) wizards += c == u"CtevaloSetupWizard";
+    EXPECT_EQ(wizards, 1);
+}
+
+TEST_F(FirstStart, CancellingPageOneAppliesTheBoxesLikeConfirming) {
+    createTodayItemKey();
+    h.setTime({2026, 12, 7, 8, 5, 9, 1});
+    scriptWizard(false, true, Key::Left, Key::Left);
+    openMenu();
+    EXPECT_EQ(todayEnabled(), 0u);
+    EXPECT_EQ(h.shell().broadcasts(), std::vector<unsigned>{0xF2});
+    const auto time = settings().findById(store::kUpdateTimesSettingId);
+    ASSERT_TRUE(time);
+    EXPECT_EQ(time->longValue, u"8:05:09");
+    EXPECT_EQ(time->settingName, u"自动更新时间");
+    EXPECT_FALSE(h.messages().wasShown(u" 自动更新设置未成功，请进入软件重新设置!"));
+}
+
+TEST_F(FirstStart, UncheckedAutomaticUpdateSaysSoAndStoresNoTime) {
+    createTodayItemKey();
+    scriptWizard(true, false, Key::Right, Key::Left);
+    openMenu();
+    EXPECT_EQ(todayEnabled(), 1u);
+    EXPECT_TRUE(h.messages().wasShown(u" 自动更新设置未成功，请进入软件重新设置!"));
+    EXPECT_FALSE(settings().findById(store::kUpdateTimesSettingId));
+}
+
+TEST_F(FirstStart, MissingTodayItemKeyIsReportedAndNothingIsBroadcast) {
+    scriptWizard(true, true, Key::Right, Key::Left);
+    openMenu();
+    EXPECT_TRUE(h.messages().wasShown(u"未安装桌面显示，请重新安装本软件"));
+    EXPECT_TRUE(h.shell().broadcasts().empty());
+    EXPECT_FALSE(todayEnabled());
+}
+
+TEST_F(FirstStart, ConfirmingPageTwoAddsTheCityAsDefaultAndTodayCity) {
+    if (!h.hasReferenceVolumes()) GTEST_SKIP() << "reference volumes not built";
+    scriptWizard(true, true, Key::Right, Key::Right);
+    openMenu();
+    const auto city =
+        store::CityListStore(h.context().volumes(), store::CityList::ThreeDay).findByName(u"成都");
+    ASSERT_TRUE(city);
+    EXPECT_EQ(city->defaultFlag, u"1");
+    EXPECT_EQ(city->todayFlag, u"1");
+    EXPECT_TRUE(h.messages().wasShown(u"<成都>添加成功!"));
+}
+
+TEST_F(FirstStart, CancellingPageTwoAddsNoCityButFinishesSetup) {
+    scriptWizard(true, true, Key::Right, Key::Left);
+    openMenu();
+    const auto list =
+        store::CityListStore(h.context().volumes(), store::CityList::ThreeDay).listByDefault();
+    EXPECT_TRUE(!list || list->empty());
+    EXPECT_TRUE(settings().findById(store::kTodayCitySettingId));
+}
+
+class StartupValues : public MenuFixture {};
+
+TEST_F(StartupValues, BackgroundNumberComesFromSettingSevenOrDefaultsToOne) {
+    markSetupDone();
+    openMenu();
+    EXPECT_EQ(h.context().values().backgroundNumber, 1);
+    EXPECT_EQ(h.log(*menu).fillAt(5, 200), platform::ui::rgb(0, 0, 0));
+    menu.reset();
+
+    storeBackground(u"0");
+    openMenu();
+    EXPECT_EQ(h.context().values().backgroundNumber, 0);
+    EXPECT_EQ(h.log(*menu).fillAt(5, 200), platform::ui::rgb(16, 77, 122));
+}
+
+TEST_F(StartupValues, DateTextIsTheShortDateOfTheDeviceClock) {
+    markSetupDone();
+    h.setTime({2026, 3, 4, 23, 59, 0, 3});
+    openMenu();
+    EXPECT_EQ(h.context().values().dateText, u"2026/3/4");
+    EXPECT_TRUE(h.log(*menu).findText(u"2026/3/4"));
+    EXPECT_TRUE(h.log(*menu).findText(u"米多晴雨匣V1.5"));
+}
+
+}  // namespace
