@@ -33,8 +33,10 @@ INSTANTIATE_TEST_SUITE_P(
         "a.png | 10x10 | -", "a.png | 10 | - | ", "a.png | 0x10 | - | ", " | 10x10 | - | ",
         "../a.png | 10x10 | - | ", "a.png | 10x10 | tile:#zzzzzz | ", "a.png | 10x10 | blue | ",
         "a.png | 10x10 | - | circle(#ffffff)", "a.png | 10x10 | - | svg(w/../../secret.svg)",
-        "a.png | 10x10 | - | svg(w/a.svg, 0 0 1)", "a.png | 10x10 | - | svg(w/a.svg, 0 0 1 1, #12)",
-        "a.png | 10x10 | - | pips(#ff0000 red2)", "a.png | 10x10 | - | badge(#ff0000)"));
+        "a.png | 10x10 | - | svg(w/a.svg, 0 0 1)", "a.png | 10x10 | - | svg(w/a.svg, 0 0 1 x)",
+        "a.png | 10x10 | - | svg(w/a.svg, 0 0 1 1, -, 90, 3)",
+        "a.png | 10x10 | - | svg(w/a.svg, 0 0 1 1, #12)", "a.png | 10x10 | - | pips(#ff0000 red2)",
+        "a.png | 10x10 | - | badge(#ff0000)"));
 
 TEST(PictureManifest, ReadsEveryFieldOfALine) {
     std::vector<PictureSpec> specs;

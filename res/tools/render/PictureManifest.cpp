@@ -67,48 +67,55 @@ bool PictureManifest::parseLayer(const QString& text, PictureLayer* layer, QStri
     }
     const QString kind = m.captured(1);
     const QStringList args = m.captured(2).split(u',');
-    if (kind == QStringLiteral("svg")) {
-        layer->kind = PictureLayer::Kind::Svg;
-        layer->source = args[0].trimmed();
-        if (layer->source.isEmpty() || layer->source.contains(QStringLiteral(".."))) {
-            *error = QStringLiteral("bad svg source in ") + text;
-            return false;
+    const bool ok = kind == QStringLiteral("svg")    ? parseSvg(args, layer)
+                    : kind == QStringLiteral("pips") ? parsePips(args, layer)
+                                                     : parseBadge(args, layer);
+    if (!ok) *error = QStringLiteral("bad ") + kind + QStringLiteral(" layer ") + text;
+    return ok;
+}
+
+// svg(source[, x y w h[, #tint or -[, degrees]]])
+bool PictureManifest::parseSvg(const QStringList& args, PictureLayer* layer) {
+    layer->kind = PictureLayer::Kind::Svg;
+    layer->source = args[0].trimmed();
+    if (layer->source.isEmpty() || layer->source.contains(QStringLiteral(".."))) return false;
+    if (args.size() > 1) {
+        const QStringList box = args[1].trimmed().split(u' ', Qt::SkipEmptyParts);
+        if (box.size() != 4) return false;
+        double v[4];
+        for (int i = 0; i < 4; ++i) {
+            bool ok = false;
+            v[i] = box[i].toDouble(&ok);
+            if (!ok) return false;
         }
-        if (args.size() > 1) {
-            const QStringList box = args[1].trimmed().split(u' ', Qt::SkipEmptyParts);
-            if (box.size() != 4) {
-                *error = QStringLiteral("svg box needs x y w h in ") + text;
-                return false;
-            }
-            layer->box =
-                QRectF(box[0].toDouble(), box[1].toDouble(), box[2].toDouble(), box[3].toDouble());
-        }
-        if (args.size() > 2 && args[2].trimmed() != QStringLiteral("-") &&
-            !parseColour(args[2], &layer->tint)) {
-            *error = QStringLiteral("bad tint in ") + text;
-            return false;
-        }
-        if (args.size() > 3) layer->rotation = args[3].trimmed().toDouble();
-        return true;
+        layer->box = QRectF(v[0], v[1], v[2], v[3]);
     }
-    if (kind == QStringLiteral("pips")) {
-        layer->kind = PictureLayer::Kind::Pips;
-        for (const QString& c : args[0].split(u' ', Qt::SkipEmptyParts)) {
-            QColor colour;
-            if (!parseColour(c, &colour)) {
-                *error = QStringLiteral("bad pip colour in ") + text;
-                return false;
-            }
-            layer->colours.push_back(colour);
-        }
-        return !layer->colours.empty() || (*error = QStringLiteral("pips need colours"), false);
-    }
-    layer->kind = PictureLayer::Kind::Badge;
-    QColor colour;
-    if (args.size() != 2 || !parseColour(args[0], &colour)) {
-        *error = QStringLiteral("badge needs a colour and a text in ") + text;
+    if (args.size() > 2 && args[2].trimmed() != QStringLiteral("-") &&
+        !parseColour(args[2], &layer->tint)) {
         return false;
     }
+    bool ok = true;
+    if (args.size() > 3) layer->rotation = args[3].trimmed().toDouble(&ok);
+    return ok && args.size() <= 4;
+}
+
+// pips(#colour #colour ...)
+bool PictureManifest::parsePips(const QStringList& args, PictureLayer* layer) {
+    layer->kind = PictureLayer::Kind::Pips;
+    if (args.size() != 1) return false;
+    for (const QString& c : args[0].split(u' ', Qt::SkipEmptyParts)) {
+        QColor colour;
+        if (!parseColour(c, &colour)) return false;
+        layer->colours.push_back(colour);
+    }
+    return !layer->colours.empty();
+}
+
+// badge(#colour, text)
+bool PictureManifest::parseBadge(const QStringList& args, PictureLayer* layer) {
+    layer->kind = PictureLayer::Kind::Badge;
+    QColor colour;
+    if (args.size() != 2 || !parseColour(args[0], &colour)) return false;
     layer->colours.push_back(colour);
     layer->text = args[1].trimmed();
     return true;

@@ -3,6 +3,7 @@
 #include "PictureSpec.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace res {
@@ -20,6 +21,9 @@ public:
 
 private:
     static bool parseLayer(const QString& text, PictureLayer* layer, QString* error);
+    static bool parseSvg(const QStringList& args, PictureLayer* layer);
+    static bool parsePips(const QStringList& args, PictureLayer* layer);
+    static bool parseBadge(const QStringList& args, PictureLayer* layer);
 };
 
 }  // namespace res
