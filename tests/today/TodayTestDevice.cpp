@@ -196,6 +196,13 @@ int count(const std::vector<home::TodayDrawRecord>& log, int kind) {
     return n;
 }
 
+std::vector<home::TodayDrawRecord> lastRendering(const std::vector<home::TodayDrawRecord>& log) {
+    for (auto it = log.rbegin(); it != log.rend(); ++it) {
+        if (it->kind == TEVALO_TODAY_DRAW_RENDER) return {std::prev(it.base()), log.end()};
+    }
+    return {};
+}
+
 void paintOnce(home::TodayItemHost& item) {
     item.queryRefresh();
     item.clearDrawLog();

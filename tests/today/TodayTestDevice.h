@@ -60,6 +60,8 @@ const home::TodayDrawRecord* findText(const std::vector<home::TodayDrawRecord>& 
 const home::TodayDrawRecord* findPicture(const std::vector<home::TodayDrawRecord>& log,
                                          std::u16string_view fileName);
 int count(const std::vector<home::TodayDrawRecord>& log, int kind);
+// What the item drew from its last rendering of the band on.
+std::vector<home::TodayDrawRecord> lastRendering(const std::vector<home::TodayDrawRecord>& log);
 
 // Sizes the item the way the home screen does: one refresh query, then a paint.
 void paintOnce(home::TodayItemHost& item);
