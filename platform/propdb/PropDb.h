@@ -4,7 +4,8 @@
 // records are sets of numbered string properties, read and written through one
 // of the table's sort orders.
 //
-// Each volume is one SQLite file. A mount opens the file and starts one
+// Each volume is one SQLite file; a "-journal" file beside it belongs to it
+// (remove it when replacing the volume). A mount opens the file and starts one
 // immediate transaction; unmount commits it. Two processes therefore never see
 // each other's half-written work, and a waiting mount blocks for the busy
 // time-out instead of failing. Inside the file each table is an SQL table of the

@@ -13,9 +13,6 @@ namespace platform::propdb {
 
 namespace {
 
-// Long enough to outwait any single operation of another process.
-constexpr int kBusyTimeoutMs = 10000;
-
 const char* flagName(SortFlag flag) {
     switch (flag) {
         case SortFlag::Descending:
@@ -137,11 +134,13 @@ std::unique_ptr<Volume> Volume::mount(const std::filesystem::path& file, MountMo
         return nullptr;
     }
     sqlite3_extended_result_codes(connection->db, 1);
-    sqlite3_busy_timeout(connection->db, kBusyTimeoutMs);
-    // Write-ahead logging lets readers of one process go on while the other
-    // writes, and a commit needs no sync: a killed process loses nothing that
-    // was committed. The mode is stored in the file, so it is set once.
-    if (fresh) sqliteExec(connection->db, "PRAGMA journal_mode=WAL");
+    sqlite3_busy_handler(connection->db, Connection::waitWhileBusy, connection.get());
+    // A rollback journal that is emptied, not deleted, at each commit. Every
+    // mount is short and takes the write lock at once, so write-ahead logging
+    // would buy no concurrency, while each fresh connection would have to
+    // rebuild the log's index. A killed process leaves a journal that the next
+    // mount rolls back.
+    sqliteExec(connection->db, "PRAGMA journal_mode=TRUNCATE");
     sqliteExec(connection->db, "PRAGMA synchronous=NORMAL");
 
     rc = sqliteExec(connection->db, "BEGIN IMMEDIATE");

@@ -5,6 +5,7 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <string>
 
 #include "platform/propdb/PropDb.h"
@@ -14,9 +15,16 @@ namespace platform::propdb {
 struct Volume::Connection {
     sqlite3* db = nullptr;
     bool inTransaction = false;
+    std::chrono::steady_clock::time_point busySince;
+
+    // Waits for another process's mount to end: short sleeps, so a waiting
+    // mount starts soon after the other unmounts, until the busy time-out.
+    static int waitWhileBusy(void* connection, int attempt);
 
     ~Connection();
 };
+
+inline constexpr std::chrono::milliseconds kBusyTimeout{10000};
 
 // Sets lastError() from an SQLite result code and returns false.
 bool failWith(int sqliteResult);

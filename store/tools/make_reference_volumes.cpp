@@ -69,7 +69,7 @@ bool writeVolume(const fs::path& target, const store::TableSchema& schema,
                  const std::vector<R>& records) {
     const fs::path temporary = fs::path(target).concat(".tmp");
     std::error_code error;
-    for (const char* suffix : {"", "-wal", "-shm"})
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
         fs::remove(fs::path(temporary).concat(suffix), error);
     std::ofstream(temporary).close();  // an empty file becomes a fresh volume
 
@@ -90,8 +90,12 @@ bool writeVolume(const fs::path& target, const store::TableSchema& schema,
             return false;
         }
     }
-    // A log left beside an older volume would be replayed into the new one.
-    for (const char* suffix : {"-wal", "-shm"}) fs::remove(fs::path(target).concat(suffix), error);
+    // A journal left beside an older volume would be rolled back into the new
+    // one; the temporary's own journal is empty once committed.
+    for (const char* suffix : {"-journal", "-wal", "-shm"}) {
+        fs::remove(fs::path(target).concat(suffix), error);
+        fs::remove(fs::path(temporary).concat(suffix), error);
+    }
     fs::rename(temporary, target, error);
     if (error) {
         std::cerr << "cannot rename " << temporary << ": " << error.message() << "\n";

@@ -1,5 +1,7 @@
 #include <sqlite3.h>
 
+#include <thread>
+
 #include "platform/propdb/VolumeConnection.h"
 
 namespace platform::propdb {
@@ -37,6 +39,17 @@ bool failWith(int sqliteResult) {
         default:
             return failWithError(kErrorIo);
     }
+}
+
+int Volume::Connection::waitWhileBusy(void* context, int attempt) {
+    auto* connection = static_cast<Connection*>(context);
+    const auto now = std::chrono::steady_clock::now();
+    if (attempt == 0) connection->busySince = now;
+    if (now - connection->busySince >= kBusyTimeout) return 0;
+    // SQLite's own handler backs off to 100 ms sleeps; operations here take
+    // about a millisecond, so poll far more often.
+    std::this_thread::sleep_for(std::chrono::microseconds(attempt < 20 ? 200 : 1000));
+    return 1;
 }
 
 std::string columnName(std::uint32_t propertyId) {
