@@ -1,0 +1,152 @@
+#include "app/forecast/RegionChooser.h"
+
+#include <QHeaderView>
+
+#include "app/forecast/CityListModel.h"
+#include "app/forecast/CityListScreen.h"
+#include "app/forecast/ForecastSession.h"
+#include "platform/ui/Font.h"
+#include "platform/ui/WindowRegistry.h"
+#include "store/CityListStore.h"
+#include "store/RegionStore.h"
+
+namespace app {
+
+namespace ui = platform::ui;
+
+namespace {
+
+constexpr char16_t kNoData[] = u"无数据";
+
+}  // namespace
+
+RegionChooser::RegionChooser(std::u16string className, const ForecastListKind& kind, Ids ids,
+                             AppContext& context, ui::CDialog* parent)
+    : ShellScreen(std::move(className), context, parent), kind_(kind), ids_(ids) {
+    list_ = new QListWidget(this);
+    list_->setFont(ui::Font::toQFont(ui::FontSpec{u"Arial", 25, true}));
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    AddControl(ids.list, list_);
+    connect(list_, &QListWidget::itemClicked, this, [this] { Choose(); });
+}
+
+std::vector<std::u16string> RegionChooser::rows() const {
+    std::vector<std::u16string> out;
+    for (int i = 0; i < list_->count(); ++i) out.push_back(list_->item(i)->text().toStdU16String());
+    return out;
+}
+
+bool RegionChooser::OnInitDialog() {
+    SetSoftKeys(ui::SoftKeyMenu{ids_.menu, ui::MenuItem{ids_.back, u"返回", {}},
+                                ui::MenuItem{ids_.choose, u"选择", {}}});
+    MakeFullScreen();
+    const ui::Rect client = GetClientRect();
+    list_->setGeometry(0, 0, client.width(), client.height() - SoftKeyHeight());
+    list_->clear();
+    const auto tree = store::RegionStore(Context().volumes()).list();
+    if (!tree) {
+        Prompt(u"打开数据库失败");
+        return true;
+    }
+    for (const auto& name : Offer(*tree)) list_->addItem(QString::fromStdU16String(name));
+    selectFirst();
+    return false;
+}
+
+void RegionChooser::selectFirst() {
+    if (list_->count() == 0) return;
+    list_->setCurrentRow(0);
+    list_->scrollToTop();
+    list_->setFocus();
+}
+
+void RegionChooser::OnSize(int kind, int cx, int cy) {
+    const int oldWidth = list_->width();
+    list_->setGeometry(0, 0, cx, cy - SoftKeyHeight());
+    if (cx == oldWidth) RepositionMainMenu();
+    ShellScreen::OnSize(kind, cx, cy);
+}
+
+void RegionChooser::OnCommand(int id) {
+    if (id == ids_.back) {
+        EndDialog(platform::IDCANCEL);
+    } else if (id == ids_.choose) {
+        Choose();
+    }
+}
+
+void RegionChooser::OnKeyDown(int vk) {
+    if (vk == ui::VK_RETURN) Choose();
+}
+
+void RegionChooser::Choose() {
+    const auto* item = list_->currentItem();
+    if (item == nullptr) return;
+    const auto record =
+        store::RegionStore(Context().volumes()).findByName(item->text().toStdU16String());
+    if (!record) return;
+    Chosen(*record);
+}
+
+ScenicChooser::ScenicChooser(std::u16string className, const ForecastListKind& kind, Ids ids,
+                             store::RegionRecord province, AppContext& context, ui::CDialog* parent)
+    : RegionChooser(std::move(className), kind, ids, context, parent),
+      province_(std::move(province)) {}
+
+std::vector<std::u16string> ScenicChooser::Offer(const std::vector<store::RegionRecord>& tree) {
+    const auto& level = ForecastSession::instance().wantedLevel;
+    std::vector<std::u16string> names;
+    for (const auto& record : tree) {
+        if (record.parentId == province_.cityId && record.level == level) {
+            names.push_back(record.cityName);
+        }
+    }
+    if (names.empty()) names.emplace_back(kNoData);
+    return names;
+}
+
+void ScenicChooser::Chosen(const store::RegionRecord& record) {
+    auto city = store::toUserCity(record);
+    city.defaultFlag = u"0";
+    if (kind().list == ForecastList::Weekly) {
+        // The weekly list keeps where the spot sits in the tree.
+        city.parentId = record.parentId;
+        city.level = record.level;
+    } else {
+        city.todayFlag = u"0";
+    }
+    const store::CityListStore list(Context().volumes(), storeList(kind().list));
+    if (!list.add(city)) {
+        Prompt(u"城市已经添加！");
+        return;
+    }
+    auto* screen = ui::WindowRegistry::FindWindow(u"", kind().caption);
+    if (Prompt(u"添加成功，是否马上更新？", platform::MB_YESNO) == platform::IDYES) {
+        EndDialog(platform::IDOK);
+        if (screen) ui::WindowRegistry::SendMessage(screen, CityListScreen::kReloadCities, 1, 0);
+    } else if (screen) {
+        ui::WindowRegistry::SendMessage(screen, CityListScreen::kReloadCities, 0, 0);
+    }
+}
+
+ProvinceChooser::ProvinceChooser(std::u16string className, const ForecastListKind& kind, Ids ids,
+                                 AppContext& context, ui::CDialog* parent)
+    : RegionChooser(std::move(className), kind, ids, context, parent) {}
+
+std::vector<std::u16string> ProvinceChooser::Offer(const std::vector<store::RegionRecord>& tree) {
+    std::vector<std::u16string> names;
+    for (const auto& record : store::RegionStore::provinces(tree)) names.push_back(record.cityName);
+    return names;
+}
+
+void ProvinceChooser::Chosen(const store::RegionRecord& record) {
+    if (OpenSpots(record)) EndDialog(platform::IDOK);
+}
+
+void ProvinceChooser::OnActivate(int state) {
+    RegionChooser::OnActivate(state);
+    if (state != ui::WA_INACTIVE) selectFirst();
+}
+
+}  // namespace app
