@@ -46,12 +46,11 @@ public:
     explicit Session(const std::filesystem::path& file) {
         std::error_code error;
         if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
-        const bool fresh = !std::filesystem::exists(file, error);
         if (sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                             nullptr) != SQLITE_OK)
             return;
         sqlite3_busy_timeout(db_, kBusyTimeoutMs);
-        if (fresh) propdb::sqliteExec(db_, "PRAGMA journal_mode=WAL");
+        propdb::sqliteExec(db_, "PRAGMA journal_mode=TRUNCATE");
         if (propdb::sqliteExec(db_, "BEGIN IMMEDIATE") != SQLITE_OK) return;
         open_ = propdb::sqliteExec(
                     db_,
