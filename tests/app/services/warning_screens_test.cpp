@@ -1,0 +1,304 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/services/WarningListScreen.h"
+#include "app/services/WarningTextScreen.h"
+#include "platform/media/RecordingMediaPlayer.h"
+#include "platform/text/Utf.h"
+#include "service/TestServer.h"
+#include "store/WarningStore.h"
+#include "tests/support/ScreenHarness.h"
+
+using namespace platform::ui;
+using services::WarningListScreen;
+using services::WarningService;
+using services::WarningTextScreen;
+using testing_support::ScreenHarness;
+
+namespace {
+
+std::string utf8(std::u16string_view s) {
+    return platform::toUtf8(s);
+}
+
+// One warning service (disaster or fire) on a fresh device against the
+// service stand-in, with the alert sound recorded instead of played.
+class WarningService_ : public testing::TestWithParam<const WarningService*> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(h.startService());
+        h.ensurePictures({"tmd.png"});
+        h.context().values().clientCode = u"abc1234";
+        previousPlayers = platform::setMediaPlayerFactory(media.factory());
+    }
+    void TearDown() override { platform::setMediaPlayerFactory(previousPlayers); }
+
+    const WarningService& service() const { return *GetParam(); }
+    store::WarningStore warnings() { return {h.context().volumes(), service().kind}; }
+    std::vector<store::WarningRecord> stored() {
+        return warnings().list().value_or(std::vector<store::WarningRecord>{});
+    }
+    int& unread() { return h.context().values().*service().unreadCount; }
+    int& otherUnread() {
+        return h.context().values().*(service().kind == store::WarningKind::Disaster
+                                          ? &app::StartupValues::fireWarningCount
+                                          : &app::StartupValues::disasterWarningCount);
+    }
+    std::string basePath() const {
+        return service().kind == store::WarningKind::Disaster ? "/spservers/find_disasters_weathers"
+                                                              : "/spservers/find_fire_warning";
+    }
+    // The requests the stand-in saw for this service.
+    std::vector<service::SeenRequest> requests() {
+        std::vector<service::SeenRequest> seen;
+        for (const auto& r : h.server()->requests())
+            if (r.path.rfind(basePath(), 0) == 0) seen.push_back(r);
+        return seen;
+    }
+    std::vector<std::u16string> shownTitles() {
+        std::vector<std::u16string> titles;
+        for (const auto& w : stored())
+            if (!w.title.empty()) titles.push_back(w.title);
+        if (titles.size() > 5) titles.resize(5);
+        return titles;
+    }
+
+    ScreenHarness h;
+    platform::MediaLog media;
+    platform::MediaPlayerFactory previousPlayers;
+};
+
+}  // namespace
+
+TEST_P(WarningService_, FirstUpdateAsksWithoutIdsAndStoresWhatArrives) {
+    WarningListScreen list(service(), h.context(), nullptr);
+    h.show(list);
+    EXPECT_TRUE(h.log(list).findText(u"请更新查看!"));
+    ASSERT_TRUE(h.command(list, u"更新"));
+
+    const auto seen = requests();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].method, "GET");
+    EXPECT_EQ(seen[0].path, basePath());
+    EXPECT_EQ(seen[0].query, "version=symbian2.0&code=abc1234");
+
+    const auto all = stored();
+    ASSERT_FALSE(all.empty()) << "the stand-in issues warnings every day";
+    for (const auto& w : all) {
+        EXPECT_FALSE(w.id.empty());
+        EXPECT_FALSE(w.title.empty());
+        EXPECT_FALSE(w.updateTime.empty()) << "a new warning is unread";
+    }
+    EXPECT_EQ(unread(), std::min<int>(static_cast<int>(all.size()), 5));
+    EXPECT_EQ(otherUnread(), 0) << "the two badges move independently";
+    EXPECT_EQ(media.played(), std::vector<std::u16string>{WarningListScreen::kAlertSound});
+    EXPECT_TRUE(h.messages().shown().empty());
+
+    EXPECT_EQ(list.ShownTitles(), shownTitles());
+    EXPECT_TRUE(h.log(list).findText(u"1. " + list.ShownTitles()[0]));
+    EXPECT_FALSE(h.log(list).findText(u"请更新查看!"));
+}
+
+TEST_P(WarningService_, NextUpdateReportsEveryStoredIdAndFindsNothingNew) {
+    WarningListScreen list(service(), h.context(), nullptr);
+    h.show(list);
+    h.command(list, u"更新");
+    const int badge = unread();
+    // A deleted warning keeps its ID so the service does not send it again.
+    h.command(list, u"删除");
+    const auto all = stored();
+    ASSERT_FALSE(all.empty());
+
+    h.server()->clearRequests();
+    h.command(list, u"更新");
+    std::string ids;
+    for (const auto& w : all) ids += (ids.empty() ? "" : "-") + utf8(w.id);
+    const auto seen = requests();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].path, basePath() + ids);
+    ASSERT_EQ(h.messages().count(), 1u);
+    EXPECT_EQ(h.messages().last().text, u"暂无新信息");
+    EXPECT_EQ(h.messages().last().caption, u"提示");
+    EXPECT_EQ(stored().size(), all.size());
+    EXPECT_EQ(unread(), badge - 1);
+    EXPECT_EQ(media.played().size(), 1u) << "nothing new, no alert";
+}
+
+TEST_P(WarningService_, StoredIdsAreSentGreatestFirst) {
+    ASSERT_TRUE(warnings().add({u"17", u"甲", u"a", u"", u"0"}));
+    ASSERT_TRUE(warnings().add({u"203", u"乙", u"b", u"", u"0"}));
+    WarningListScreen list(service(), h.context(), nullptr);
+    h.show(list);
+    h.command(list, u"更新");
+    ASSERT_FALSE(requests().empty());
+    EXPECT_EQ(requests()[0].path, basePath() + "203-17");
+}
+
+TEST_P(WarningService_, OpeningMarksReadOnceAndForwardsTheText) {
+    WarningListScreen list(service(), h.context(), nullptr);
+    h.show(list);
+    h.command(list, u"更新");
+    const int badge = unread();
+    ASSERT_GT(badge, 0);
+    const std::u16string title = list.ShownTitles()[0];
+    const auto before = warnings().findByTitle(title);
+    ASSERT_TRUE(before);
+
+    std::u16string shown;
+    h.onOpen(std::u16string(service().textClass), [&](CDialog& d) {
+        shown = static_cast<WarningTextScreen&>(d).ShownText();
+        EXPECT_TRUE(h.command(d, u"转发"));
+        d.EndDialog(platform::IDCANCEL);
+    });
+    h.key(list, VK_RETURN);
+    EXPECT_EQ(shown, title + u"\n" + before->text);
+    const auto after = warnings().findByTitle(title);
+    EXPECT_EQ(after->updateTime, u"");
+    EXPECT_EQ(after->todayFlag, u"0");
+    EXPECT_EQ(unread(), badge - 1);
+
+    ASSERT_EQ(h.shell().composed().size(), 1u);
+    const auto& sms = h.shell().composed()[0];
+    EXPECT_EQ(sms.service, u"SMS");
+    EXPECT_EQ(sms.to, u"");
+    EXPECT_EQ(sms.body, u"此消息来至米多晴雨匣");
+    EXPECT_EQ(sms.subject, shown);
+
+    // A second opening finds it read: the badge stays.
+    h.command(list, u"查看");
+    EXPECT_EQ(unread(), badge - 1);
+}
+
+// The badge counts unread warnings: removing one the user has read already
+// must not hide another that is still unread.
+TEST_P(WarningService_, DeletingAReadWarningKeepsTheBadge) {
+    WarningListScreen list(service(), h.context(), nullptr);
+    h.show(list);
+    h.command(list, u"更新");
+    const int badge = unread();
+    h.command(list, u"查看");
+    ASSERT_EQ(unread(), badge - 1);
+    const std::u16string title = list.ShownTitles()[0];
+    h.command(list, u"删除");
+    EXPECT_EQ(unread(), badge - 1);
+    EXPECT_EQ(std::count(list.ShownTitles().begin(), list.ShownTitles().end(), title), 0);
+    const auto all = stored();
+    EXPECT_EQ(std::count_if(all.begin(), all.end(), [](const auto& w) { return w.title.empty(); }),
+              1);
+}
+
+TEST_P(WarningService_, DeletingTheOnlyWarningLeavesTheEmptyList) {
+    ASSERT_TRUE(warnings().add({u"5", u"唯一", u"t", u"08-19", u"1"}));
+    unread() = 1;
+    WarningListScreen list(service(), h.context(), nullptr);
+    h.show(list);
+    ASSERT_EQ(list.ShownTitles().size(), 1u);
+    h.command(list, u"删除");
+    EXPECT_TRUE(list.ShownTitles().empty());
+    EXPECT_EQ(list.SelectedRow(), 0);
+    EXPECT_EQ(unread(), 0);
+    EXPECT_TRUE(h.log(list).findText(u"请更新查看!"));
+    // With nothing shown, delete and open do nothing and say nothing.
+    h.command(list, u"删除");
+    h.key(list, VK_RETURN);
+    EXPECT_TRUE(h.messages().shown().empty());
+    EXPECT_FALSE(h.wasOpened(service().textClass));
+}
+
+TEST_P(WarningService_, ListShowsFiveAndKeysWrap) {
+    for (int i = 1; i <= 7; ++i)
+        ASSERT_TRUE(
+            warnings().add({platform::fromInt(i), u"标题" + platform::fromInt(i), u"", u"", u"0"}));
+    WarningListScreen list(service(), h.context(), nullptr);
+    h.show(list);
+    ASSERT_EQ(list.ShownTitles().size(), 5u);
+    EXPECT_EQ(list.ShownTitles()[0], u"标题7");
+    h.key(list, VK_UP);
+    EXPECT_EQ(list.SelectedRow(), 4);
+    h.key(list, VK_DOWN);
+    EXPECT_EQ(list.SelectedRow(), 0);
+    // A tap on the third row's text opens that warning.
+    h.tap(list, 20, list.TopMargin() + 2 * 30 + 15);
+    EXPECT_EQ(list.SelectedRow(), 2);
+    EXPECT_TRUE(h.wasOpened(service().textClass));
+}
+
+TEST_P(WarningService_, PastWarningsOpenInTheBrowser) {
+    WarningListScreen list(service(), h.context(), nullptr);
+    h.show(list);
+    h.command(list, u"查看过往信息");
+    ASSERT_EQ(h.shell().browsed().size(), 1u);
+    EXPECT_EQ(h.shell().browsed()[0], u"http://" + platform::fromUtf8(h.server()->hostPort()) +
+                                          std::u16string(service().pastPage));
+    EXPECT_TRUE(stored().empty());
+}
+
+TEST_P(WarningService_, MissingSelectionBarIsReported) {
+    h.removePicture("tmd.png");
+    WarningListScreen list(service(), h.context(), nullptr);
+    h.show(list);
+    EXPECT_TRUE(h.messages().wasShown(u"加载图片失败"));
+}
+
+struct Fault {
+    const char* spec;
+    const char16_t* message;
+};
+
+class WarningFaults : public WarningService_ {};
+
+// Whatever goes wrong, nothing is stored and the badge stays.
+TEST_P(WarningFaults, BadRepliesChangeNothing) {
+    const Fault faults[] = {{"-1", u"软件版本过低"},
+                            {"0", u"数据查询失败"},
+                            {"html", u"数据查询失败"},
+                            {"500", u"数据查询失败"},
+                            {"close", u"地址无效"}};
+    unread() = 2;
+    for (const Fault& f : faults) {
+        SCOPED_TRACE(f.spec);
+        h.server()->clearFaults();
+        ASSERT_TRUE(h.server()->setFault(basePath(), f.spec));
+        h.messages().clear();
+        WarningListScreen list(service(), h.context(), nullptr);
+        h.show(list);
+        h.command(list, u"更新");
+        EXPECT_EQ(h.messages().texts(), std::vector<std::u16string>{f.message});
+        EXPECT_TRUE(stored().empty());
+        EXPECT_EQ(unread(), 2);
+        EXPECT_TRUE(media.played().empty());
+    }
+}
+
+// A reply cut short keeps the warnings that arrived whole and drops the
+// broken last one, so no mangled title or text is stored.
+TEST_P(WarningFaults, CutReplyStoresOnlyWholeWarnings) {
+    ASSERT_TRUE(h.server()->setFault(basePath(), "cut"));
+    WarningListScreen list(service(), h.context(), nullptr);
+    h.show(list);
+    h.command(list, u"更新");
+    h.server()->clearFaults();
+    const auto partial = stored();
+    for (const auto& w : partial) {
+        EXPECT_EQ(w.title.find(u'\uFFFD'), std::u16string::npos);
+        EXPECT_EQ(w.text.find(u'\uFFFD'), std::u16string::npos);
+    }
+    // The next update fetches what was dropped.
+    h.command(list, u"更新");
+    EXPECT_GT(stored().size(), partial.size());
+}
+
+TEST_P(WarningFaults, NoServiceShowsTheNetworkMessageOnly) {
+    h.server()->stop();
+    WarningListScreen list(service(), h.context(), nullptr);
+    h.show(list);
+    h.command(list, u"更新");
+    EXPECT_EQ(h.messages().count(), 1u);
+    EXPECT_TRUE(stored().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Services, WarningService_,
+                         testing::Values(&services::kDisasterWarnings, &services::kFireWarnings));
+INSTANTIATE_TEST_SUITE_P(Services, WarningFaults,
+                         testing::Values(&services::kDisasterWarnings, &services::kFireWarnings));
