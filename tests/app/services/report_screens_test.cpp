@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/services/ReportListScreen.h"
+#include "app/services/ReportTextScreen.h"
+#include "platform/text/Utf.h"
+#include "service/ForecastService.h"
+#include "service/TestServer.h"
+#include "store/ReportStore.h"
+#include "tests/support/ScreenHarness.h"
+
+using namespace platform::ui;
+using services::ReportFamily;
+using services::ReportListScreen;
+using services::ReportTextScreen;
+using testing_support::ScreenHarness;
+
+namespace {
+
+constexpr char16_t kVersionTooOld[] = u"你当前版本过低，无法获取数据，请更新版本！";
+
+int typeOf(const ReportFamily& f) {
+    switch (f.table) {
+        case store::ReportKind::Monthly:
+            return 1;
+        case store::ReportKind::TenDay:
+            return 2;
+        case store::ReportKind::Quarterly:
+            return 3;
+    }
+    return 0;
+}
+
+// One report kind on a fresh device against the service stand-in.
+class ReportFamily_ : public testing::TestWithParam<const ReportFamily*> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(h.startService());
+        h.ensurePictures({"tmd.png"});
+        h.context().values().clientCode = u"abc1234";
+    }
+
+    const ReportFamily& family() const { return *GetParam(); }
+    store::ReportStore reports() { return {h.context().volumes(), family().table}; }
+    std::vector<store::ReportRecord> stored() {
+        return reports().list().value_or(std::vector<store::ReportRecord>{});
+    }
+    std::vector<service::SeenRequest> requests(const std::string& prefix) {
+        std::vector<service::SeenRequest> seen;
+        for (const auto& r : h.server()->requests())
+            if (r.path.rfind(prefix, 0) == 0) seen.push_back(r);
+        return seen;
+    }
+    void expectFailureMessageAfter(std::u16string_view first) {
+        std::vector<std::u16string> expected;
+        if (!first.empty()) expected.emplace_back(first);
+        if (family().detailFailure) expected.emplace_back(*family().detailFailure);
+        EXPECT_EQ(h.messages().texts(), expected);
+    }
+
+    ScreenHarness h;
+};
+
+}  // namespace
+
+TEST_P(ReportFamily_, UpdateStoresTheTitlesAndShowsTheFirstFive) {
+    ReportListScreen list(family(), h.context(), nullptr);
+    h.show(list);
+    EXPECT_TRUE(h.log(list).findText(u"请更新查看!"));
+    ASSERT_TRUE(h.command(list, u"更新"));
+
+    const auto seen = requests("/spservers/report_title");
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].query,
+              "type=" + std::to_string(typeOf(family())) + "&version=symbian2.0&code=abc1234");
+    const auto all = stored();
+    ASSERT_EQ(all.size(), 6u) << "the stand-in lists six reports";
+    EXPECT_TRUE(h.messages().shown().empty());
+
+    std::vector<std::u16string> titles;
+    for (const auto& r : all) titles.push_back(r.title);
+    EXPECT_TRUE(std::is_sorted(titles.begin(), titles.end(), std::greater<>()));
+    titles.resize(5);
+    EXPECT_EQ(list.ShownTitles(), titles);
+    EXPECT_TRUE(h.log(list).findText(u"1 ." + titles[0]));
+    EXPECT_TRUE(h.log(list).findText(u"5 ." + titles[4]));
+
+    // Updating again replaces the stored reports instead of adding twins.
+    h.command(list, u"更新");
+    EXPECT_EQ(stored().size(), 6u);
+}
+
+TEST_P(ReportFamily_, OpeningFetchesTheTextFirstAndForwardsIt) {
+    ReportListScreen list(family(), h.context(), nullptr);
+    h.show(list);
+    h.command(list, u"更新");
+    h.key(list, VK_DOWN);
+    ASSERT_EQ(list.SelectedRow(), 1);
+    const std::u16string title = list.ShownTitles()[1];
+    const auto before = reports().findByTitle(title);
+    ASSERT_TRUE(before);
+
+    std::u16string shown;
+    h.onOpen(std::u16string(family().textClass), [&](CDialog& d) {
+        shown = static_cast<ReportTextScreen&>(d).ShownText();
+        EXPECT_TRUE(h.command(d, u"转发"));
+        d.EndDialog(platform::IDCANCEL);
+    });
+    h.command(list, family().viewCaption);
+
+    const auto seen = requests("/spservers/find_information/");
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].path, "/spservers/find_information/" + platform::toUtf8(before->id));
+    EXPECT_EQ(seen[0].query, "version=symbian2.0&code=abc1234");
+    const auto after = reports().findByTitle(title);
+    ASSERT_TRUE(after);
+    EXPECT_FALSE(after->text.empty());
+    EXPECT_EQ(shown, title + u"\n" + after->text);
+    ASSERT_EQ(h.shell().composed().size(), 1u);
+    EXPECT_EQ(h.shell().composed()[0].subject, shown);
+    EXPECT_TRUE(h.messages().shown().empty());
+}
+
+// The text is fetched every time: without the service no text is shown,
+// not even the one stored before.
+TEST_P(ReportFamily_, OpeningWithoutTheServiceShowsTheFamilyMessage) {
+    ASSERT_TRUE(reports().addOrReplace({u"9", u"旧报告", u"旧的正文", u"08-01"}));
+    h.server()->stop();
+    ReportListScreen list(family(), h.context(), nullptr);
+    h.show(list);
+    h.key(list, VK_RETURN);
+    EXPECT_FALSE(h.wasOpened(family().textClass));
+    ASSERT_FALSE(h.messages().texts().empty());
+    expectFailureMessageAfter(h.messages().texts().front());
+    EXPECT_EQ(reports().findByTitle(u"旧报告")->text, u"旧的正文");
+}
+
+TEST_P(ReportFamily_, UnknownReportIsNotOpened) {
+    ASSERT_TRUE(reports().addOrReplace({u"999999", u"不存在", u"", u""}));
+    ReportListScreen list(family(), h.context(), nullptr);
+    h.show(list);
+    h.key(list, VK_RETURN);
+    EXPECT_FALSE(h.wasOpened(family().textClass));
+    expectFailureMessageAfter({});
+}
+
+TEST_P(ReportFamily_, DetailFromAnOldVersionIsRefused) {
+    ReportListScreen list(family(), h.context(), nullptr);
+    h.show(list);
+    h.command(list, u"更新");
+    ASSERT_TRUE(h.server()->setFault("/spservers/find_information", "-1"));
+    const auto before = stored();
+    h.key(list, VK_RETURN);
+    EXPECT_FALSE(h.wasOpened(family().textClass));
+    expectFailureMessageAfter(kVersionTooOld);
+    EXPECT_EQ(stored(), before);
+}
+
+TEST_P(ReportFamily_, BadTitleRepliesStoreNothing) {
+    const std::pair<const char*, std::u16string> faults[] = {
+        {"-1", kVersionTooOld}, {"html", u"获取数据失败"}, {"close", u"地址无效"}};
+    for (const auto& [spec, message] : faults) {
+        SCOPED_TRACE(spec);
+        h.server()->clearFaults();
+        ASSERT_TRUE(h.server()->setFault("/spservers/report_title", spec));
+        h.messages().clear();
+        ReportListScreen list(family(), h.context(), nullptr);
+        h.show(list);
+        h.command(list, u"更新");
+        EXPECT_EQ(h.messages().texts(), std::vector<std::u16string>{message});
+        EXPECT_TRUE(stored().empty());
+    }
+}
+
+TEST_P(ReportFamily_, DeleteRemovesTheReportAndMovesTheSelectionByFamily) {
+    for (int i = 1; i <= 3; ++i)
+        ASSERT_TRUE(reports().addOrReplace(
+            {platform::fromInt(i), u"报告" + platform::fromInt(i), u"", u""}));
+    ReportListScreen list(family(), h.context(), nullptr);
+    h.show(list);
+    h.key(list, VK_DOWN);
+    h.command(list, u"删除");
+    EXPECT_FALSE(reports().findByTitle(u"报告2"));
+    EXPECT_EQ(list.ShownTitles(), (std::vector<std::u16string>{u"报告3", u"报告1"}));
+    EXPECT_EQ(list.SelectedRow(), family().keepSelection ? 1 : 0);
+    // Deleting the last row moves the selection onto the row above it.
+    h.key(list, VK_DOWN);
+    if (list.SelectedRow() == 0) h.key(list, VK_DOWN);
+    ASSERT_EQ(list.SelectedRow(), 1);
+    h.command(list, u"删除");
+    EXPECT_EQ(list.SelectedRow(), 0);
+    EXPECT_EQ(list.ShownTitles(), std::vector<std::u16string>{u"报告3"});
+    // One report: the keys do not move.
+    h.key(list, VK_DOWN);
+    EXPECT_EQ(list.SelectedRow(), 0);
+    EXPECT_TRUE(h.messages().shown().empty());
+}
+
+TEST_P(ReportFamily_, MoreOpensTheServiceSite) {
+    ReportListScreen list(family(), h.context(), nullptr);
+    h.show(list);
+    h.command(list, u"更多");
+    EXPECT_EQ(h.shell().browsed(), std::vector<std::u16string>{h.context().contacts().wapSite});
+}
+
+// The text screen on its own, with a text much taller than the display.
+TEST_P(ReportFamily_, TextScrollsToItsBottomOffsetAndBack) {
+    std::u16string text;
+    for (int i = 0; i < 60; ++i)
+        text += u"第" + platform::fromInt(i) + u"段：降水偏多，气温偏低。\n";
+    ASSERT_TRUE(reports().addOrReplace({u"1", u"长报告", text, u""}));
+    ReportTextScreen screen(family(), h.context(), nullptr);
+    screen.SetContent(u"长报告");
+    h.show(screen);
+    h.log(screen);
+    EXPECT_EQ(screen.ShownText(), u"长报告\n" + text);
+    h.key(screen, VK_UP);
+    EXPECT_EQ(screen.ScrollOffset(), 0);
+    h.key(screen, VK_DOWN);
+    EXPECT_EQ(screen.ScrollOffset(), 40);
+    for (int i = 0; i < 200; ++i) h.key(screen, VK_DOWN);
+    const int view = screen.height() - screen.SoftKeyHeight();
+    EXPECT_EQ(screen.ScrollOffset(), screen.TextHeight() - view - family().bottomGap);
+    EXPECT_EQ(screen.ScrollPosition(), 100);
+    // The last line is in the picture that is copied to the screen.
+    EXPECT_TRUE(h.log(screen).findTextContaining(u"第59段"));
+    screen.VScroll(SB_THUMBPOSITION, 0);
+    EXPECT_EQ(screen.ScrollOffset(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, ReportFamily_,
+                         testing::Values(&services::kTenDayReports, &services::kMonthlyReports,
+                                         &services::kQuarterlyReports));
