@@ -54,6 +54,12 @@ ServiceServer::ServiceServer(CityTable cities, int threads)
     http_->set_keep_alive_timeout(2);
     http_->set_tcp_nodelay(true);
     http_->set_payload_max_length(1024 * 1024);
+    // The library listens with a backlog of five, which drops the connections of
+    // a burst of clients for a second; the listening socket is kept to raise it.
+    http_->set_socket_options([this](int socket) {
+        httplib::default_socket_options(socket);
+        listenSocket_ = socket;
+    });
     http_->set_pre_routing_handler(
         [this](const httplib::Request& request, httplib::Response& response) {
             handle(request, response);
@@ -75,6 +81,7 @@ int ServiceServer::bind(const std::string& host, int port) {
         port_ = http_->bind_to_any_port(host);
     else
         port_ = http_->bind_to_port(host, port) ? port : -1;
+    if (port_ >= 0 && listenSocket_ >= 0) ::listen(listenSocket_, kListenBacklog);
     return port_;
 }
 

@@ -32,6 +32,7 @@ namespace service {
 class ServiceServer final {
 public:
     static constexpr int kDefaultThreads = 64;
+    static constexpr int kListenBacklog = 512;
 
     explicit ServiceServer(CityTable cities, int threads = kDefaultThreads);
     ~ServiceServer();
@@ -67,6 +68,7 @@ private:
     RequestLog log_;
     std::unique_ptr<httplib::Server> http_;
     int port_ = -1;
+    int listenSocket_ = -1;
 
     std::mutex stopMutex_;
     std::condition_variable stopSignal_;

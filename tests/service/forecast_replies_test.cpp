@@ -1,6 +1,8 @@
 // Forecast replies read back by the product's parsers: what the service sends,
 // the client stores and shows.
 
+#include <atomic>
+#include <thread>
 #include <vector>
 
 #include "ServiceFixture.h"
@@ -149,6 +151,23 @@ TEST_F(OnDemandTokens, MalformedPairsAreRefusedInPlaceAndUnknownCodesKeepTheirTo
     EXPECT_EQ(found[3], u"");    // unknown code: nothing to answer with
     EXPECT_EQ(found[4], u"-2");  // the same token twice in one request
     EXPECT_FALSE(server.service().tokens().answered("tok0003"));
+}
+
+TEST_F(OnDemandTokens, ConcurrentRequestsWithOneTokenAreAnsweredOnce) {
+    std::atomic<int> answered{0}, refused{0};
+    std::vector<std::thread> clients;
+    for (int i = 0; i < 8; ++i)
+        clients.emplace_back([&] {
+            const auto reply = client->fetchInSteps(
+                &owner, weather::onDemandForecastPath({u"510100", u"shared1"}), 1);
+            if (reply && reply->ends_with(u"`-2$"))
+                ++refused;
+            else if (reply && reply->find(u"`510100*") != std::u16string::npos)
+                ++answered;
+        });
+    for (auto& t : clients) t.join();
+    EXPECT_EQ(answered, 1);
+    EXPECT_EQ(refused, 7);
 }
 
 TEST_F(OnDemandTokens, ARequestWithoutCitiesGetsTheStampAlone) {
