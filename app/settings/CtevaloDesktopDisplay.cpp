@@ -23,14 +23,6 @@ std::u16string toU16(const QString& text) {
 CtevaloDesktopDisplay::CtevaloDesktopDisplay(AppContext& context, platform::ui::CDialog* parent)
     : ShellScreen(u"CtevaloDesktopDisplay", context, parent) {}
 
-void CtevaloDesktopDisplay::Register(ScreenLauncher& launcher) {
-    launcher.registerScreen(ScreenId::DesktopSetting,
-                            [](AppContext& context, platform::ui::CDialog* parent) {
-                                CtevaloDesktopDisplay screen(context, parent);
-                                return screen.DoModal();
-                            });
-}
-
 bool CtevaloDesktopDisplay::OnInitDialog() {
     SetWindowText(u"桌面设置");
     SetSoftKeys({IDM_MENU, {ID_CANCEL, u"取消", {}}, {ID_OK, u"确定", {}}});

@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "app/shell/ScreenLauncher.h"
 #include "app/shell/ShellScreen.h"
 
 class QCheckBox;
@@ -30,9 +29,6 @@ public:
     static constexpr unsigned kReloadItems = 0xF2;
 
     CtevaloDesktopDisplay(AppContext& context, platform::ui::CDialog* parent);
-
-    // Lets the main menu's "桌面设置" open this screen.
-    static void Register(ScreenLauncher& launcher);
 
 protected:
     bool OnInitDialog() override;

@@ -146,9 +146,4 @@ TEST_F(DesktopDisplayTest, UnwritableRegistrySaysTheItemIsNotInstalled) {
     EXPECT_EQ(todayFlag(u"北京"), u"1");
 }
 
-TEST_F(DesktopDisplayTest, MainMenuOpensTheScreen) {
-    app::CtevaloDesktopDisplay::Register(h_.launcher());
-    EXPECT_TRUE(h_.launcher().has(app::ScreenId::DesktopSetting));
-}
-
 }  // namespace
