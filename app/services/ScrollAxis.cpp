@@ -27,8 +27,10 @@ int ScrollAxis::steps(int pixels) const {
     return pixels * kRange / content_;
 }
 
+// As a scroll bar keeps its thumb inside the track: the largest position
+// leaves one page to the end of the range.
 void ScrollAxis::setPosition(int position) {
-    position_ = std::clamp(position, 0, kRange);
+    position_ = std::clamp(position, 0, std::max(0, kRange - std::max(page_, 1) + 1));
 }
 
 void ScrollAxis::scrollBar(int request, int thumb) {
@@ -86,7 +88,7 @@ bool ScrollAxis::keyDown(int step) {
         return true;
     }
     offset_ = bottom();
-    position_ = kRange;
+    setPosition(kRange);
     return false;
 }
 

@@ -3,7 +3,8 @@
 // One scroll direction of a view onto a larger picture: a pixel offset into
 // the picture and a scroll-bar position on a 0..100 range, moved by the bar's
 // line and page requests and by the screen's keys. The offset never leaves
-// the picture: a view taller than its content stays at 0.
+// the picture: a view taller than its content stays at 0. The position stays
+// within the bar's track (0 to range - page + 1).
 
 namespace services {
 

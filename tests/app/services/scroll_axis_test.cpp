@@ -27,7 +27,7 @@ TEST_F(TextScroll, DownStepsThenStopsAtTheBottomOffset) {
     while (axis.keyDown(40)) {
     }
     EXPECT_EQ(axis.offset(), 1000 - 268 - 6);
-    EXPECT_EQ(axis.position(), 100);
+    EXPECT_EQ(axis.position(), 100 - 26 + 1);
 }
 
 // A press of Up from a small offset must not scroll above the picture.
@@ -48,8 +48,13 @@ TEST_F(TextScroll, BarRequestsMoveAndClamp) {
     EXPECT_EQ(axis.offset(), 500);
     axis.scrollBar(SB_THUMBPOSITION, 90);
     EXPECT_EQ(axis.offset(), axis.bottom());
+    EXPECT_EQ(axis.position(), 75) << "the thumb stays inside the track";
+    // Leaving the end: the view follows once the thumb has left the last page.
     axis.scrollBar(SB_LINEUP, 0);
-    EXPECT_EQ(axis.position(), 89);
+    EXPECT_EQ(axis.position(), 74);
+    EXPECT_EQ(axis.offset(), axis.bottom());
+    axis.scrollBar(SB_LINEUP, 0);
+    EXPECT_EQ(axis.offset(), axis.bottom() - 10);
 }
 
 // Content shorter than the view: there is nothing to scroll to, in either
