@@ -1,0 +1,91 @@
+// tevaloWeather: the application. One instance per device; the main menu runs
+// modally and the program ends when it closes.
+//
+//   tevaloWeather                      run in a window
+//   tevaloWeather --tour DIR           scripted walk, a PNG of every screen into DIR
+//   tevaloWeather --first-paint        print the milliseconds from start to the
+//                                      first painted main menu, then exit
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+#include "app/main/AppScreens.h"
+#include "app/main/Tour.h"
+#include "app/shell/AppContext.h"
+#include "app/shell/CtevaloWeatherDlg.h"
+#include "platform/device/DevicePath.h"
+#include "platform/shell/DesktopShell.h"
+#include "platform/shell/SingleInstance.h"
+#include "platform/ui/QtMessageBox.h"
+#include "store/Volumes.h"
+
+namespace {
+
+struct Options {
+    std::optional<std::filesystem::path> tour;
+    bool firstPaint = false;
+};
+
+Options parse(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--tour") == 0 && i + 1 < argc) {
+            o.tour = argv[++i];
+        } else if (std::strcmp(argv[i], "--first-paint") == 0) {
+            o.firstPaint = true;
+        }
+    }
+    return o;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    const Options options = parse(argc, argv);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tevaloWeather"));
+
+    platform::SingleInstance instance("tevaloWeather");
+    if (!instance.claim()) {
+        std::fprintf(stderr,
+                     "tevaloWeather: already running on this device; brought it to the front\n");
+        return 0;
+    }
+
+    platform::ui::QtMessageBox::install();
+    platform::DesktopShell shell;
+    app::ScreenLauncher launcher;
+    app::registerAppScreens(launcher);
+    app::AppContext context(store::Volumes::forDevice(), platform::Registry::forDevice(), shell,
+                            launcher);
+
+    std::optional<app::Tour> tour;
+    if (options.tour) {
+        tour.emplace(*options.tour);
+        tour->install();
+    } else if (options.firstPaint) {
+        platform::setMessageBoxHandler(
+            [](const platform::MessageBoxRequest& r) { return platform::defaultAnswer(r.type); });
+        platform::ui::CDialog::SetOpenObserver([&](platform::ui::CDialog& d) {
+            if (d.ClassName() != u"CtevaloWeatherDlg") {
+                // A user tapping the logo away at once.
+                if (d.IsRunningModal()) d.EndDialog(platform::IDCANCEL);
+                return;
+            }
+            d.repaint();
+            std::printf("first-paint-ms %lld\n", static_cast<long long>(sinceStart.elapsed()));
+            d.EndDialog(platform::IDOK);
+        });
+    }
+
+    app::CtevaloWeatherDlg menu(context);
+    instance.onActivationRequest([&menu] { menu.SendMessage(platform::ui::DM_REPOSITION, 0, 0); });
+    menu.DoModal();
+    if (tour) std::printf("tour: %d screens saved in %s\n", tour->saved(), options.tour->c_str());
+    return 0;
+}
