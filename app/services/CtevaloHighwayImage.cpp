@@ -17,7 +17,7 @@ bool CtevaloHighwayImage::OnInitDialog() {
     if (!picture_.load(kPicture)) Prompt(u"加载天气图标失败");
     const int pw = picture_.isNull() ? 0 : picture_.image().width();
     const int ph = picture_.isNull() ? 0 : picture_.image().height();
-    const int side = std::max({width(), height(), pw, ph});
+    const int side = std::max({width(), height(), 5 + pw, 45 + ph});
     page_.resize(side, side, Colors().background);
     Canvas canvas = page_.canvas();
     canvas.fillRect({0, 0, side, side}, Colors().background);
@@ -25,8 +25,12 @@ bool CtevaloHighwayImage::OnInitDialog() {
                     kWhite);
     canvas.drawText(kTimeLine, {30, 25, side, 45}, DT_LEFT | DT_TOP | DT_SINGLELINE, defaultFont(),
                     kWhite);
-    // The picture is scaled into what is left of its own size below the texts.
-    canvas.drawPicture(picture_, {5, 45, pw, ph});
+    // At its own size below the texts, narrowed to the display when wider (a
+    // picture stretched into (5, 45)-(width, height) would lose 45 pixels of
+    // height, and vanish when smaller than that).
+    const int shownWidth = std::min(pw, std::max(1, width() - 10));
+    const int shownHeight = pw > 0 ? ph * shownWidth / pw : 0;
+    canvas.drawPicture(picture_, {5, 45, 5 + shownWidth, 45 + shownHeight});
     return true;
 }
 
