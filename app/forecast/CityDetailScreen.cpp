@@ -261,13 +261,24 @@ void CityDetailScreen::OnLButtonUp(int x, int y) {
     Invalidate();
 }
 
+void CityDetailScreen::OnCommand(int id) {
+    const auto menu = Menu();
+    if (id == menu.left.id) {
+        EndDialog(platform::IDCANCEL);
+    } else if (id != 0 && id == menu.right.id) {
+        UpdateCity();
+    }
+}
+
 void CityDetailScreen::writeStrip(std::u16string text) {
+    stripHistory_.push_back(text);
     stripText_ = std::move(text);
     PaintNow();
     repaint();
 }
 
 void CityDetailScreen::UpdateCity() {
+    stripHistory_.clear();
     writeStrip(u"连接服务器获取数据");
     const store::CityListStore cities(Context().volumes(), storeList(kind_.list));
     const auto city = cities.findByName(cityName_);

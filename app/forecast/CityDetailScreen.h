@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/forecast/DetailScroll.h"
 #include "app/forecast/ForecastListKind.h"
@@ -31,7 +32,8 @@ public:
     int selectedTab() const { return tab_; }
     const DetailScroll& scroll() const { return scroll_; }
     bool showsSample() const { return sample_; }
-    const std::u16string& stripText() const { return stripText_; }
+    // Every text the progress strip showed during the last update, in order.
+    const std::vector<std::u16string>& stripTexts() const { return stripHistory_; }
 
     // Fetches this one city again and tells the list.
     void UpdateCity();
@@ -39,6 +41,7 @@ public:
 protected:
     bool OnInitDialog() override;
     void OnPaint(platform::ui::Canvas& canvas) override;
+    void OnCommand(int id) override;
     void OnKeyDown(int vk) override;
     void OnLButtonDown(int x, int y) override;
     void OnLButtonUp(int x, int y) override;
@@ -72,6 +75,7 @@ private:
     int degreeWidth_ = 0;
     int degreeHeight_ = 0;
     std::u16string stripText_;
+    std::vector<std::u16string> stripHistory_;
     bool repositioned_ = false;
 };
 
