@@ -35,7 +35,18 @@ HomeScreen::HomeScreen(platform::Registry registry, QWidget* parent)
 
 HomeScreen::~HomeScreen() = default;
 
+HomeScreen::ItemCall::~ItemCall() {
+    if (--screen_.itemCalls_ == 0 && screen_.reloadPending_) {
+        screen_.reloadPending_ = false;
+        QTimer::singleShot(0, &screen_, &HomeScreen::reloadItems);
+    }
+}
+
 void HomeScreen::reloadItems() {
+    if (itemCalls_ > 0) {
+        reloadPending_ = true;
+        return;
+    }
     items_.clear();
     selected_ = pressed_ = -1;
     std::vector<TodayItemProblem> problems;
@@ -61,6 +72,8 @@ void HomeScreen::reloadItems() {
 }
 
 void HomeScreen::refresh() {
+    if (itemCalls_ > 0) return;
+    ItemCall call(*this);
     for (auto& item : items_) {
         item->setWidth(width());
         item->queryRefresh();
@@ -84,6 +97,7 @@ int HomeScreen::itemAt(int y) const {
 
 void HomeScreen::select(int index) {
     if (index == selected_) return;
+    ItemCall call(*this);
     if (selected_ >= 0) items_[selected_]->send(TEVALO_TODAY_LOST_SELECTION);
     selected_ = index;
     if (selected_ >= 0) items_[selected_]->send(TEVALO_TODAY_RECEIVED_SELECTION);
@@ -138,17 +152,23 @@ void HomeScreen::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     painter.drawText(QRect(6, 0, width() - 6, kDateRowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                      toQString(date));
+    // Within a call into the items only what they drew last is shown.
+    const bool mayPaintItems = itemCalls_ == 0;
+    ItemCall call(*this);
     for (std::size_t i = 0; i < items_.size(); ++i) {
         auto& item = *items_[i];
         if (item.height() <= 0) continue;
-        item.setWidth(width());
-        item.clearDrawLog();
-        item.paint();
+        if (mayPaintItems) {
+            item.setWidth(width());
+            item.clearDrawLog();
+            item.paint();
+        }
         painter.drawImage(0, itemTop(i), item.surface());
     }
 }
 
 void HomeScreen::keyPressEvent(QKeyEvent* event) {
+    ItemCall call(*this);
     const int key = event->key();
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
         const bool down = key == Qt::Key_Down;
@@ -174,6 +194,7 @@ void HomeScreen::mousePressEvent(QMouseEvent* event) {
     const int y = event->position().toPoint().y();
     pressed_ = itemAt(y);
     if (pressed_ < 0) return;
+    ItemCall call(*this);
     select(pressed_);
     const int top = itemTop(pressed_);
     items_[pressed_]->send(TEVALO_TODAY_PEN_DOWN, event->position().toPoint().x(), y - top);
@@ -183,6 +204,7 @@ void HomeScreen::mouseReleaseEvent(QMouseEvent* event) {
     if (pressed_ < 0) return;
     const int index = pressed_;
     pressed_ = -1;
+    ItemCall call(*this);
     const int y = event->position().toPoint().y();
     items_[index]->send(TEVALO_TODAY_PEN_UP, event->position().toPoint().x(), y - itemTop(index));
 }

@@ -49,6 +49,20 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Marks a call into the items. An item may show a message box, whose event loop can
+    // deliver a reload or a refresh meanwhile: neither may pull the item away under its
+    // own call, so they wait for the outermost call to end.
+    class ItemCall final {
+    public:
+        explicit ItemCall(HomeScreen& screen) : screen_(screen) { ++screen_.itemCalls_; }
+        ~ItemCall();
+        ItemCall(const ItemCall&) = delete;
+        ItemCall& operator=(const ItemCall&) = delete;
+
+    private:
+        HomeScreen& screen_;
+    };
+
     int itemTop(std::size_t index) const;
     int itemAt(int y) const;
     void select(int index);
@@ -61,6 +75,8 @@ private:
     std::set<std::u16string> reported_;
     int selected_ = -1;
     int pressed_ = -1;
+    int itemCalls_ = 0;
+    bool reloadPending_ = false;
     QImage watermark_;
     QTimer refreshTimer_;
     platform::SettingChangeListener settingChanges_;

@@ -186,6 +186,31 @@ TEST_F(HomeScreenTest, TapOnAnItemSelectsItAndStartsTheApplication) {
     EXPECT_EQ(device_.applicationStarts(5000), 1);
 }
 
+TEST_F(HomeScreenTest, ReloadAskedForWhileAnItemShowsAMessageWaitsForIt) {
+    registerItem(u"\"米多晴雨匣\"", u"\\Windows\\tevaloWeatherToDay.dll", 1);
+    auto screen = openScreen();
+    ASSERT_EQ(screen->items().size(), 1u);
+    const auto* before = screen->items()[0].get();
+    // The broadcast arrives while the item's "读注册表失败" box is open.
+    int shown = 0;
+    const auto previous = platform::setMessageBoxHandler([&](const platform::MessageBoxRequest&) {
+        ++shown;
+        screen->reloadItems();
+        screen->refresh();
+        return platform::IDOK;
+    });
+    const QPoint inside(100, home::HomeScreen::kDateRowHeight + 40);
+    QTest::mouseClick(screen.get(), Qt::LeftButton, {}, inside);
+    platform::setMessageBoxHandler(previous);
+    EXPECT_EQ(shown, 1);
+    // The tapped item is still there and selected; the reload follows right after.
+    ASSERT_EQ(screen->items().size(), 1u);
+    EXPECT_EQ(screen->items()[0].get(), before);
+    EXPECT_EQ(screen->selected(), 0);
+    EXPECT_TRUE(waitFor([&] { return screen->selected() == -1; }));
+    EXPECT_EQ(screen->items().size(), 1u);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
