@@ -268,7 +268,8 @@ TEST_F(TodayScheduleTest, KnownWarningsStayAsTheyWere) {
 class SizedReplyServer final {
 public:
     explicit SizedReplyServer(std::string reply) : reply_(std::move(reply)) {
-        server_.Get(".*", [this](const httplib::Request&, httplib::Response& response) {
+        server_.Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
+            agent_ = request.get_header_value("User-Agent");
             response.set_content(reply_, "text/plain; charset=utf-8");
         });
         port_ = server_.bind_to_any_port("127.0.0.1");
@@ -280,9 +281,11 @@ public:
         thread_.join();
     }
     std::string hostPort() const { return "127.0.0.1:" + std::to_string(port_); }
+    const std::string& agent() const { return agent_; }
 
 private:
     std::string reply_;
+    std::string agent_;
     httplib::Server server_;
     int port_ = 0;
     std::thread thread_;
@@ -310,6 +313,7 @@ TEST_P(ThreeCityReplyBuffer, HoldsSixteenHundredBytes) {
     const store::UpdateStampStore stamps(device_.volumes(), store::CityList::ThreeDay);
     EXPECT_TRUE(stamps.findByName((*cities)[1].cityName));
     EXPECT_EQ(stamps.findByName((*cities)[2].cityName).has_value(), thirdStored);
+    EXPECT_EQ(sized.agent(), "自动更新");
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ThreeCityReplyBuffer,
