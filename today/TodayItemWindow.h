@@ -7,11 +7,10 @@
 
 #include <string_view>
 
-#include "platform/today/TodayCanvas.h"
 #include "platform/today/TodayItem.h"
 #include "today/TodayFetch.h"
 #include "today/TodayItemState.h"
-#include "today/TodayLayout.h"
+#include "today/TodayPainter.h"
 #include "today/TodayStore.h"
 #include "today/TodayUpdater.h"
 
@@ -33,18 +32,6 @@ private:
                               intptr_t lparam);
 
     void readClientRect();
-    TodayLayout layout() const { return TodayLayout(state_.clientWidth, state_.lineHeight); }
-    int fontPixels() const;
-    uint32_t colour(int which) const { return host_.colour(host_.context, which); }
-
-    void paint(const tevalo_today_dc& dc);
-    void readStore();
-    void render(const tevalo_today_dc& logTo, uint32_t textColour);
-    void drawAlert(platform::today::TodayCanvas& canvas, uint32_t textColour);
-    void drawSelectedRow(platform::today::TodayCanvas& canvas);
-    void redrawNow();
-    void penDown();
-
     bool scheduleStep();  // true when the query is answered 0 at once
     intptr_t heightQuery(tevalo_today_item_desc* desc);
     void startApplication();
@@ -60,6 +47,7 @@ private:
     TodayStore store_;
     TodayFetch fetch_;
     TodayUpdater updater_;
+    TodayPainter painter_;
 };
 
 }  // namespace today
