@@ -1,6 +1,10 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <set>
 #include <system_error>
 
@@ -57,19 +61,31 @@ bool checkOrInitialiseCatalogue(sqlite3* db) {
     return true;
 }
 
+enum class FileState { Missing, Empty, Volume, NotVolume };
+
 // SQLite takes a file shorter than one page for an empty database, so a volume
-// cut short would be silently started afresh. A volume file starts with the
-// SQLite header and is a whole number of pages long.
-bool looksLikeVolume(const std::filesystem::path& file, std::uintmax_t size) {
-    static constexpr char kMagic[] = "SQLite format 3";
+// cut short would be silently started afresh. A volume file is a regular file
+// that starts with the SQLite header and is a whole number of pages long.
+FileState inspect(const std::filesystem::path& file) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT ? FileState::Missing : FileState::NotVolume;
+    struct stat status {};
     unsigned char header[100] = {};
-    std::ifstream in(file, std::ios::binary);
-    if (size < sizeof header || !in.read(reinterpret_cast<char*>(header), sizeof header))
-        return false;
-    if (std::memcmp(header, kMagic, sizeof kMagic) != 0) return false;
-    std::uintmax_t pageSize = (header[16] << 8) | header[17];
-    if (pageSize == 1) pageSize = 65536;
-    return pageSize >= 512 && size % pageSize == 0;
+    FileState state = FileState::NotVolume;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+        const auto size = static_cast<std::uintmax_t>(status.st_size);
+        static constexpr char kMagic[] = "SQLite format 3";
+        if (size == 0) {
+            state = FileState::Empty;
+        } else if (::pread(fd, header, sizeof header, 0) == sizeof header &&
+                   std::memcmp(header, kMagic, sizeof kMagic) == 0) {
+            std::uintmax_t pageSize = (header[16] << 8) | header[17];
+            if (pageSize == 1) pageSize = 65536;
+            if (pageSize >= 512 && size % pageSize == 0) state = FileState::Volume;
+        }
+    }
+    ::close(fd);
+    return state;
 }
 
 bool validDefinition(const TableDefinition& definition) {
@@ -104,25 +120,18 @@ Volume::Volume(std::filesystem::path file, std::unique_ptr<Connection> connectio
 Volume::~Volume() = default;
 
 std::unique_ptr<Volume> Volume::mount(const std::filesystem::path& file, MountMode mode) {
-    std::error_code error;
-    const auto status = std::filesystem::status(file, error);
-    const bool exists = std::filesystem::exists(status);
-    if (exists && !std::filesystem::is_regular_file(status)) {
+    const FileState state = inspect(file);
+    if (state == FileState::NotVolume) {
         failWithError(kErrorBadFormat);
         return nullptr;
     }
-    if (!exists) {
+    if (state == FileState::Missing) {
         if (mode == MountMode::OpenExisting) {
             failWithError(kErrorFileNotFound);
             return nullptr;
         }
+        std::error_code error;
         if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
-    }
-    const std::uintmax_t size = exists ? std::filesystem::file_size(file, error) : 0;
-    const bool fresh = size == 0;
-    if (!fresh && !looksLikeVolume(file, size)) {
-        failWithError(kErrorBadFormat);
-        return nullptr;
     }
 
     auto connection = std::make_unique<Connection>();
@@ -149,7 +158,6 @@ std::unique_ptr<Volume> Volume::mount(const std::filesystem::path& file, MountMo
         return nullptr;
     }
     connection->inTransaction = true;
-    if (!checkOrInitialiseCatalogue(connection->db)) return nullptr;
     setLastError(kErrorSuccess);
     return std::unique_ptr<Volume>(new Volume(file, std::move(connection)));
 }
@@ -186,6 +194,12 @@ std::optional<TableDefinition> Volume::tableDefinition(std::u16string_view name)
     }
     sqlite3* db = connection_->db;
     SqliteStatement table(db, "SELECT type FROM propdb_tables WHERE name = ?");
+    if (!table.ok()) {
+        // No catalogue yet: an empty file becomes a volume here, anything else
+        // is refused untouched.
+        if (checkOrInitialiseCatalogue(db)) failWithError(kErrorFileNotFound);
+        return std::nullopt;
+    }
     table.bind(1, name);
     const int rc = table.step();
     if (rc != SQLITE_ROW) {
