@@ -65,6 +65,7 @@ void HomeScreen::reloadItems() {
             }
         });
         item->setOnChanged([this] { update(); });
+        item->setOwner(this);
         items_.push_back(std::move(item));
     }
     for (const auto& problem : problems) reportFailure(problem.name, problem.reason);

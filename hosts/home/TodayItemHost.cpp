@@ -77,9 +77,9 @@ TodayItemHost::TodayItemHost(TodayItemEntry entry, void* library, int width)
     };
     host_.system_font_pixels = [](void* c) -> int32_t { return of(c).fontPixels_; };
     host_.shell_ready = [](void* c) -> int32_t { return of(c).shellReady_ ? 1 : 0; };
-    host_.message_box = [](void*, const char16_t* text, const char16_t* caption,
+    host_.message_box = [](void* c, const char16_t* text, const char16_t* caption,
                            uint32_t flags) -> int32_t {
-        return platform::messageBox(nullptr, text, caption ? caption : u"", flags);
+        return platform::messageBox(of(c).owner_, text, caption ? caption : u"", flags);
     };
     host_.local_time = [](void*, tevalo_today_time* now) {
         const auto time = platform::localTime();

@@ -59,6 +59,8 @@ public:
     void setSystemFontPixels(int pixels) { fontPixels_ = pixels; }
     void setShellReady(bool ready) { shellReady_ = ready; }
     void setWatermark(Watermark watermark) { watermark_ = std::move(watermark); }
+    // The window the item's message boxes are modal to.
+    void setOwner(void* owner) { owner_ = owner; }
     // Called when the item has drawn outside of a paint (tap feedback, a redraw
     // after an update) or asked to be painted.
     void setOnChanged(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
@@ -89,6 +91,7 @@ private:
     int fontPixels_ = 13;
     bool shellReady_ = true;
     Watermark watermark_;
+    void* owner_ = nullptr;
     std::function<void()> onChanged_;
     QImage surface_;
     tevalo_today_dc dc_{};
