@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QLabel>
+#include <QTimer>
 
 #include "store/CityListStore.h"
 
@@ -78,8 +80,7 @@ void CtevaloDesktopDisplay::apply() {
         Prompt(u"未安装桌面显示，请重新安装本软件", platform::MB_ICONEXCLAMATION);
     } else {
         Context().shell().broadcastSettingChange(kReloadItems);
-        waiting_ = true;
-        repaint();  // the waiting text shows while the rest of the work runs
+        showWaiting();
     }
     if (!show) return;
     const auto chosen = toU16(cities_->currentText());
@@ -88,6 +89,16 @@ void CtevaloDesktopDisplay::apply() {
         return;
     }
     if (chosen != desktopCity_) moveTodayFlag(chosen);
+}
+
+// The home screen reloads its items in its own process; the screen says so for a moment
+// instead of closing at once.
+void CtevaloDesktopDisplay::showWaiting() {
+    waiting_ = true;
+    repaint();
+    QEventLoop pause;
+    QTimer::singleShot(kWaitingMs, &pause, &QEventLoop::quit);
+    pause.exec();
 }
 
 bool CtevaloDesktopDisplay::writeEnabled(bool show) {

@@ -27,6 +27,7 @@ public:
     static constexpr int ID_CANCEL = 32944;
     static constexpr int ID_OK = 32948;
     static constexpr unsigned kReloadItems = 0xF2;
+    static constexpr int kWaitingMs = 300;
 
     CtevaloDesktopDisplay(AppContext& context, platform::ui::CDialog* parent);
 
@@ -38,6 +39,7 @@ protected:
 private:
     void fillCities();
     void apply();
+    void showWaiting();
     bool writeEnabled(bool show);
     void moveTodayFlag(const std::u16string& chosen);
 
