@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QListWidget>
 
 #include "app/services/CtevaloHighway.h"
@@ -72,6 +73,21 @@ TEST_F(HighwayWeather, EveryExpresswayShowsItsNameOverTheSamePictureAndTimeLine)
         EXPECT_EQ(picture->rect.width(), 8) << "drawn at its own size";
     }
     EXPECT_TRUE(h.messages().shown().empty());
+}
+
+TEST_F(HighwayWeather, TapOnAnItemOpensItAfterAShortPause) {
+    CtevaloHighway list(h.context(), nullptr);
+    h.show(list);
+    QListWidget* view = list.List();
+    view->setCurrentRow(3);
+    emit view->itemClicked(view->item(3));
+    EXPECT_FALSE(h.wasOpened(u"CtevaloHighwayImage"));
+    QElapsedTimer waited;
+    waited.start();
+    while (!h.wasOpened(u"CtevaloHighwayImage") && waited.elapsed() < 2000)
+        ScreenHarness::processEvents();
+    EXPECT_TRUE(h.wasOpened(u"CtevaloHighwayImage"));
+    EXPECT_GE(waited.elapsed(), 90);
 }
 
 TEST_F(HighwayWeather, NothingSelectedOpensNothing) {
