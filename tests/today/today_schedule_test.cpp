@@ -319,6 +319,16 @@ TEST_P(ThreeCityReplyBuffer, HoldsSixteenHundredBytes) {
 INSTANTIATE_TEST_SUITE_P(Sizes, ThreeCityReplyBuffer,
                          ::testing::Values(std::pair{1600, true}, std::pair{1601, false}));
 
+TEST_F(TodayScheduleTest, EmptyReplyKeepsTheStoredStamp) {
+    device_.storeStamp(u"2026-12-06 08:30:00");
+    SizedReplyServer empty("");
+    setenv("TEVALO_SERVICE_HOST", empty.hostPort().c_str(), 1);
+    refreshAt(at(7, 8, 30, 0));
+    EXPECT_EQ(stamp(), u"2026-12-06 08:30:00");
+    ASSERT_EQ(messages_.count(), 1u);
+    EXPECT_EQ(messages_.last().text, u"获取网络数据失败");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
