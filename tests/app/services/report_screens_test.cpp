@@ -232,3 +232,28 @@ TEST_P(ReportFamily_, TextScrollsToItsBottomOffsetAndBack) {
 INSTANTIATE_TEST_SUITE_P(Families, ReportFamily_,
                          testing::Values(&services::kTenDayReports, &services::kMonthlyReports,
                                          &services::kQuarterlyReports));
+
+// A detail reply longer than the family's budget is read only up to it: the
+// monthly report reads 8 x 500 + 99 bytes.
+TEST(MonthlyReportText, LongReplyIsReadUpToItsSizeFactor) {
+    ScreenHarness h;
+    ASSERT_TRUE(h.startService());
+    h.ensurePictures({"tmd.png"});
+    h.context().values().clientCode = u"abc1234";
+    ReportListScreen list(services::kMonthlyReports, h.context(), nullptr);
+    h.show(list);
+    h.command(list, u"更新");
+    ASSERT_FALSE(list.ShownTitles().empty());
+    ASSERT_TRUE(h.server()->setFault("/spservers/find_information", "long"));
+    h.key(list, VK_RETURN);
+    ASSERT_TRUE(h.wasOpened(u"CtevaloWeatherYueBaoInfo"));
+
+    const store::ReportStore reports(h.context().volumes(), store::ReportKind::Monthly);
+    const auto report = reports.findByTitle(list.ShownTitles()[0]);
+    ASSERT_TRUE(report);
+    const size_t read = platform::toUtf8(report->updateTime + u"`" + report->id + u"*" +
+                                         report->title + u"*" + report->text)
+                            .size();
+    EXPECT_LE(read, 8u * 500 + 99);
+    EXPECT_GT(read, 8u * 500 + 99 - 6) << "the cut falls inside the last character";
+}
