@@ -2,7 +2,7 @@
 
 #include "platform/text/Utf.h"
 #include "weather/CodeTables.h"
-#include "weather/ReplySyntax.h"
+#include "weather/DayRecord.h"
 
 namespace today {
 
@@ -29,15 +29,18 @@ void TodayDisplay::loadCity(const std::u16string& name,
 }
 
 void TodayDisplay::loadDay(int n, const std::u16string& record) {
-    // Only the main part of the record counts: a short main part followed by the
-    // extra part would otherwise lend its "&" and index fields to the temperature.
-    const auto main = record.substr(0, record.find(weather::kDaySeparator));
-    const auto fields = weather::splitWithTrailing(main, weather::kFieldSeparator);
+    // Only the main part counts: a short main part followed by the extra part must not
+    // lend its "&" and index fields to the temperature.
+    const weather::DayRecord fields(record);
     auto& day = days_[n];
-    if (fields.size() >= 2) day.date = fields[1];
-    if (fields.size() >= 3)
-        day.picture = std::u16string(weather::weatherKindPicture(platform::toInt(fields[2])));
-    day.temperature = fields.size() >= 6 ? fields[4] + u"～" + fields[5] : u"未知";
+    const auto count = fields.mainFieldCount();
+    if (count >= 2) day.date = fields.main(1);
+    if (count >= 3) {
+        day.picture = weather::weatherKindPicture(platform::toInt(fields.main(2)));
+    }
+    day.temperature = count >= 6
+                          ? std::u16string(fields.main(4)) + u"～" + std::u16string(fields.main(5))
+                          : u"未知";
 }
 
 }  // namespace today
