@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "res/ResourceIds.h"
 #include "store/CityListStore.h"
 
 namespace app {
@@ -27,7 +28,9 @@ CtevaloDesktopDisplay::CtevaloDesktopDisplay(AppContext& context, platform::ui::
 
 bool CtevaloDesktopDisplay::OnInitDialog() {
     SetWindowText(u"桌面设置");
-    SetSoftKeys({IDM_MENU, {ID_CANCEL, u"取消", {}}, {ID_OK, u"确定", {}}});
+    SetSoftKeys({res::IDR_DESKTOPDISPLAY,
+                 {res::ID_DESKTOP_CANCEL, u"取消", {}},
+                 {res::ID_DESKTOP_OK, u"确定", {}}});
     const int left = 10;
     const int top = TopMargin() + 10;
     const int width = Display().width - 2 * left;
@@ -35,16 +38,16 @@ bool CtevaloDesktopDisplay::OnInitDialog() {
     show_ = new QCheckBox(QStringLiteral("桌面显示"), this);
     show_->setChecked(true);
     show_->setGeometry(left, top, width, 24);
-    AddControl(IDC_SHOW, show_);
+    AddControl(res::IDC_DESKTOP_SHOW, show_);
 
     auto* label = new QLabel(QStringLiteral("显示的城市"), this);
     label->setGeometry(left, top + 34, width, 20);
-    AddControl(IDC_LABEL, label);
+    AddControl(res::IDC_DESKTOP_LABEL, label);
 
     cities_ = new QComboBox(this);
     cities_->setEditable(false);
     cities_->setGeometry(left, top + 58, width, 26);
-    AddControl(IDC_CITY, cities_);
+    AddControl(res::IDC_DESKTOP_CITY, cities_);
 
     fillCities();
     return true;
@@ -66,10 +69,10 @@ void CtevaloDesktopDisplay::fillCities() {
 }
 
 void CtevaloDesktopDisplay::OnCommand(int id) {
-    if (id == ID_OK) {
+    if (id == res::ID_DESKTOP_OK) {
         apply();
         EndDialog(platform::IDOK);
-    } else if (id == ID_CANCEL) {
+    } else if (id == res::ID_DESKTOP_CANCEL) {
         EndDialog(platform::IDCANCEL);
     }
 }

@@ -20,12 +20,6 @@ class CtevaloDesktopDisplay final : public ShellScreen {
     Q_DISABLE_COPY_MOVE(CtevaloDesktopDisplay)
 
 public:
-    static constexpr int IDC_SHOW = 1113;
-    static constexpr int IDC_LABEL = 1114;
-    static constexpr int IDC_CITY = 1115;
-    static constexpr int IDM_MENU = 188;
-    static constexpr int ID_CANCEL = 32944;
-    static constexpr int ID_OK = 32948;
     static constexpr unsigned kReloadItems = 0xF2;
     static constexpr int kWaitingMs = 300;
 

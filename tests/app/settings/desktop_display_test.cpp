@@ -9,6 +9,7 @@
 
 #include "app/settings/CtevaloDesktopDisplay.h"
 #include "platform/device/DevicePath.h"
+#include "res/ResourceIds.h"
 #include "store/CityListStore.h"
 #include "tests/support/ScreenHarness.h"
 
@@ -44,7 +45,7 @@ protected:
     }
 
     static void select(app::CtevaloDesktopDisplay& screen, const QString& name) {
-        auto* list = screen.Control<QComboBox>(app::CtevaloDesktopDisplay::IDC_CITY);
+        auto* list = screen.Control<QComboBox>(res::IDC_DESKTOP_CITY);
         list->setCurrentIndex(list->findText(name));
     }
 
@@ -57,11 +58,11 @@ TEST_F(DesktopDisplayTest, ListsTheTodayCityFirstAndSelectsIt) {
     addCity(u"北京", u"1");
     app::CtevaloDesktopDisplay screen(h_.context(), nullptr);
     h_.show(screen);
-    auto* list = screen.Control<QComboBox>(app::CtevaloDesktopDisplay::IDC_CITY);
+    auto* list = screen.Control<QComboBox>(res::IDC_DESKTOP_CITY);
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->itemText(0), QStringLiteral("北京"));
     EXPECT_EQ(list->currentIndex(), 0);
-    EXPECT_TRUE(screen.Control<QCheckBox>(app::CtevaloDesktopDisplay::IDC_SHOW)->isChecked());
+    EXPECT_TRUE(screen.Control<QCheckBox>(res::IDC_DESKTOP_SHOW)->isChecked());
 }
 
 TEST_F(DesktopDisplayTest, ChoosingAnotherCityMovesTheTodayFlag) {
@@ -90,7 +91,7 @@ TEST_F(DesktopDisplayTest, UncheckedSwitchesTheItemOffAndKeepsTheFlags) {
     addCity(u"北京", u"1");
     addCity(u"上海", u"0");
     confirm([](auto& screen) {
-        screen.template Control<QCheckBox>(app::CtevaloDesktopDisplay::IDC_SHOW)->setChecked(false);
+        screen.template Control<QCheckBox>(res::IDC_DESKTOP_SHOW)->setChecked(false);
         select(screen, QStringLiteral("上海"));
     });
     EXPECT_EQ(enabled(), 0u);
