@@ -81,7 +81,7 @@ protected:
             auto& query = static_cast<app::CtevaloWeatherDemandQuery&>(d);
             query.input()->setText(QString::fromStdU16String(typed));
             query.Confirm();
-            if (query.IsRunningModal()) query.EndDialog(platform::IDCANCEL);
+            if (query.isVisible()) query.EndDialog(platform::IDCANCEL);
         });
         EXPECT_TRUE(h.command(list, u"点播服务"));
         h.log(list);
