@@ -20,6 +20,8 @@
 #include "platform/shell/DesktopShell.h"
 #include "platform/shell/SingleInstance.h"
 #include "platform/ui/QtMessageBox.h"
+#include "platform/window/WindowClass.h"
+#include "res/ResourceIds.h"
 #include "store/Volumes.h"
 
 namespace {
@@ -85,6 +87,12 @@ int main(int argc, char** argv) {
 
     app::CtevaloWeatherDlg menu(context);
     instance.onActivationRequest([&menu] { menu.SendMessage(platform::ui::DM_REPOSITION, 0, 0); });
+    // The uninstaller closes the running application through its window class.
+    platform::WindowClassServer windowClass(app::kMainMenuCaption, [&] {
+        shell.removeNotice(res::kNoticeId);
+        menu.EndDialog(platform::IDOK);
+    });
+    windowClass.listen();
     menu.DoModal();
     if (tour) std::printf("tour: %d screens saved in %s\n", tour->saved(), options.tour->c_str());
     return 0;

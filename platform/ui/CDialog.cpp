@@ -84,6 +84,7 @@ int CDialog::DoModal() {
         return result_;
     }
     runningModal_ = true;
+    if (parentDialog_) parentDialog_->modalChild_ = this;
     setWindowModality(Qt::ApplicationModal);
     WindowRegistry::Raise(this);
     // The observer runs inside the modal loop, once the screen is shown.
@@ -92,6 +93,7 @@ int CDialog::DoModal() {
     });
     if (!ended_) QDialog::exec();
     runningModal_ = false;
+    if (parentDialog_ && parentDialog_->modalChild_ == this) parentDialog_->modalChild_ = nullptr;
     OnDestroy();
     initialised_ = false;
     hide();
@@ -283,6 +285,12 @@ void CDialog::Minimize() {
 
 void CDialog::Activate() {
     if (!initialised_) return;
+    if (modalChild_ && modalChild_->runningModal_ && !modalChild_->isVisible()) {
+        modalChild_->MakeFullScreen();
+        modalChild_->BringToFront();
+        modalChild_->Activate();
+        return;
+    }
     OnActivate(WA_ACTIVE);
 }
 

@@ -19,7 +19,9 @@
 // - Screens find each other by caption or class (WindowRegistry) and exchange
 //   the numbered user messages synchronously (OnUserMessage).
 // - The minimised kind of size change hides the screen and brings the window
-//   behind to the front; without one, "返回失败" is shown.
+//   behind to the front; without one, "返回失败" is shown. A screen that comes
+//   forward while a screen it opened is hidden shows that one again, so a
+//   minimised sub-screen never leaves its blocked parent as the only window.
 // - Child controls (check boxes, edit fields, time pickers) are ordinary Qt
 //   widgets registered under their control id (AddControl/GetDlgItem).
 
@@ -151,6 +153,7 @@ private:
     std::u16string className_;
     std::u16string caption_;
     CDialog* parentDialog_;
+    CDialog* modalChild_ = nullptr;  // the screen this one runs modally now
     DeviceDisplay display_;
     SoftKeyBar softKeys_;
     QImage frame_;

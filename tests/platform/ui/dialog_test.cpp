@@ -161,6 +161,26 @@ TEST_F(DialogFixture, MinimisingBringsTheWindowBehindForward) {
     EXPECT_FALSE(boxes.wasShown(u"返回失败"));
 }
 
+TEST_F(DialogFixture, MinimisedSubScreenComesBackWhenItsParentIsActivated) {
+    Probe parent(u"Parent");
+    parent.Create();
+    Probe child(u"Child", &parent);
+    bool hiddenAfterMinimise = false;
+    bool backAfterActivation = false;
+    CDialog::SetOpenObserver([&](CDialog& d) {
+        if (!d.IsRunningModal()) return;
+        d.Minimize();
+        hiddenAfterMinimise = !d.isVisible() && parent.isVisible();
+        parent.Activate();
+        backAfterActivation = d.isVisible();
+        d.EndDialog(1);
+    });
+    EXPECT_EQ(child.DoModal(), 1);
+    EXPECT_TRUE(hiddenAfterMinimise);
+    EXPECT_TRUE(backAfterActivation);
+    EXPECT_FALSE(boxes.wasShown(u"返回失败"));
+}
+
 TEST_F(DialogFixture, ScreenCoversTheConfiguredDisplay) {
     qputenv("TEVALO_DISPLAY", "480x640");
     Probe p(u"Big");
