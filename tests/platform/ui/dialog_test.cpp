@@ -5,8 +5,13 @@
 
 #include <QApplication>
 
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QTimer>
 #include "platform/msgbox/ScriptedMessageBoxes.h"
+
 #include "platform/ui/CDialog.h"
+#include "platform/ui/QtMessageBox.h"
 #include "platform/ui/WindowRegistry.h"
 
 namespace {
@@ -180,6 +185,48 @@ TEST_F(DialogFixture, MinimisedSubScreenComesBackWhenItsParentIsActivated) {
     EXPECT_TRUE(backAfterActivation);
     EXPECT_FALSE(boxes.wasShown(u"返回失败"));
 }
+
+struct BoxKey {
+    unsigned type;
+    int key;
+    int answer;
+};
+
+class RealMessageBoxKeys : public ::testing::TestWithParam<BoxKey> {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "dialog_test";
+        static char* argv[] = {name, nullptr};
+        if (!QApplication::instance()) new QApplication(argc, argv);
+    }
+};
+
+TEST_P(RealMessageBoxKeys, ReturnTakesTheDefaultAndEscapeTheCancellingButton) {
+    const BoxKey c = GetParam();
+    QMessageBox* seen = nullptr;
+    QString caption;
+    QTimer::singleShot(0, [&] {
+        seen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!seen) return;
+        caption = seen->windowTitle();
+        QKeyEvent press(QEvent::KeyPress, c.key, Qt::NoModifier);
+        QApplication::sendEvent(seen->focusWidget() ? seen->focusWidget() : seen, &press);
+    });
+    const int answer = QtMessageBox::show({nullptr, u"是否退出晴雨匣", u"提示", c.type});
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(caption, QStringLiteral("提示"));
+    EXPECT_EQ(answer, c.answer);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, RealMessageBoxKeys,
+    ::testing::Values(
+        BoxKey{platform::MB_YESNO, Qt::Key_Return, platform::IDYES},
+        BoxKey{platform::MB_YESNO, Qt::Key_Escape, platform::IDNO},
+        BoxKey{platform::MB_OK | platform::MB_ICONWARNING, Qt::Key_Escape, platform::IDOK},
+        BoxKey{platform::MB_OKCANCEL, Qt::Key_Escape, platform::IDCANCEL},
+        BoxKey{platform::MB_YESNO | platform::MB_DEFBUTTON2, Qt::Key_Return, platform::IDNO}));
 
 TEST_F(DialogFixture, ScreenCoversTheConfiguredDisplay) {
     qputenv("TEVALO_DISPLAY", "480x640");
