@@ -97,6 +97,10 @@ void PayloadCopy::copy(const std::vector<PayloadFile>& files) {
             if (!error) saved_.emplace_back(target, kept);
         }
         error.clear();
+        // A journal left by a crashed writer belongs to the old volume; next
+        // to the new one it would be rolled back into it.
+        if (target.extension() == ".vol") fs::remove(fs::path(target.string() + "-journal"), error);
+        error.clear();
         fs::copy_file(file.source, target, fs::copy_options::overwrite_existing, error);
         if (error) {
             ++failedFiles_;

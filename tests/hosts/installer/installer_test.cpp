@@ -194,7 +194,15 @@ TEST_F(InstallerOnATemporaryDevice, ReinstallKeepsTheUsersDataAndRefreshesTheReg
         {region(u"1", u"四川", u"1"), region(u"2", u"成都", u"2"), region(u"3", u"峨眉山", u"3")});
     writeFile(payload_ / "libtevaloWeatherToDay.so", "item v2");
     fs::remove(device(kShortcut));
+    // A journal a crashed reader left next to the replaced reference volume.
+    writeFile(payload_ / "SystemCityDatabase.vol", "cities v2");
+    const fs::path journal =
+        device(u"\\Program Files\\tevaloWeather\\SystemCityDatabase.vol").string() + "-journal";
+    writeFile(journal, "stale");
     ASSERT_EQ(install(), InstallOutcome::Installed);
+    EXPECT_FALSE(fs::exists(journal));
+    EXPECT_EQ(readFile(device(u"\\Program Files\\tevaloWeather\\SystemCityDatabase.vol")),
+              "cities v2");
 
     ASSERT_TRUE(cities.findByName(u"成都"));
     EXPECT_EQ(stamps.findByName(u"成都"), forecast);
