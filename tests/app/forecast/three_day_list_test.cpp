@@ -211,6 +211,30 @@ TEST_F(ThreeDayList, DeadServerFailsWithinTheTimeOut) {
     unsetenv("TEVALO_HTTP_TIMEOUT_MS");
 }
 
+TEST_F(ThreeDayList, HeaderTellsTheAgeOfTheStoredStamp) {
+    store::CityUpdateRecord stamp;
+    stamp.cityId = u"65535";
+    stamp.cityName = u"更新时间";
+    stamp.days[0] = u"2026-12-07 06:30:00";  // the harness clock shows 09:30
+    ASSERT_TRUE(stamps(ForecastList::ThreeDay).addOrReplace(stamp));
+    CtevaloTeVoWeather list(h.context(), nullptr);
+    h.show(list);
+    const auto header = h.log(list).findText(u"最近更新：3小时前");
+    ASSERT_TRUE(header.has_value());
+    EXPECT_EQ(header->rect, (ui::Rect{0, 26, 220, 46}));
+    EXPECT_EQ(header->format, ui::DT_RIGHT | ui::DT_VCENTER | ui::DT_SINGLELINE);
+}
+
+TEST_F(ThreeDayList, MissingSelectionBarIsReportedAndTheRowsStillShow) {
+    listThree();
+    h.removePicture("tmd.png");
+    CtevaloTeVoWeather list(h.context(), nullptr);
+    h.show(list);
+    EXPECT_TRUE(h.messages().wasShown(u"加载天气图标失败"));
+    EXPECT_TRUE(drawn(list, u"北京"));
+    EXPECT_FALSE(h.log(list).findPicture(u"tmd.png").has_value());
+}
+
 TEST_F(ThreeDayList, ForwardAndRecommendReachTheComposer) {
     listThree();
     CtevaloTeVoWeather list(h.context(), nullptr);
