@@ -1,11 +1,15 @@
 // Start-up of the main menu: client code, logo, first-run wizard and the
 // values every screen reads afterwards.
 
+#include <QLineEdit>
 #include "MenuFixture.h"
 #include "app/shell/CtevaloSetupWizard.h"
 #include "platform/registry/Registry.h"
 #include "res/ResourceIds.h"
+
+#include "platform/text/Utf.h"
 #include "store/CityListStore.h"
+#include "store/SystemCityStore.h"
 #include "weather/ClientCode.h"
 
 namespace {
@@ -112,6 +116,47 @@ TEST_F(FirstStart, ConfirmingPageTwoAddsTheCityAsDefaultAndTodayCity) {
     EXPECT_EQ(city->defaultFlag, u"1");
     EXPECT_EQ(city->todayFlag, u"1");
     EXPECT_TRUE(h.messages().wasShown(u"<成都>添加成功!"));
+}
+
+TEST_F(FirstStart, CityAlreadyListedIsReportedAndNotAddedTwice) {
+    if (!h.hasReferenceVolumes()) GTEST_SKIP() << "reference volumes not built";
+    const store::CityListStore list(h.context().volumes(), store::CityList::ThreeDay);
+    const auto chengdu = store::SystemCityStore(h.context().volumes()).lookup(u"成都");
+    ASSERT_TRUE(chengdu);
+    store::UserCityRecord mine = store::toUserCity(*chengdu);
+    mine.defaultFlag = u"0";
+    mine.todayFlag = u"0";
+    ASSERT_TRUE(list.add(mine));
+    scriptWizard(true, true, Key::Right, Key::Right);
+    openMenu();
+    EXPECT_TRUE(h.messages().wasShown(u"<成都>已经添加!"));
+    EXPECT_EQ(list.listByDefault()->size(), 1u);
+}
+
+TEST_F(FirstStart, UnknownCityAddsNothingAndSaysNothing) {
+    h.onOpen(u"CtevaloSetupWizardQuey", [this](CDialog& d) {
+        d.Control<QLineEdit>(res::IDC_SETUPQUERY_EDIT)->setText(QStringLiteral("不存在的城市"));
+        h.softKey(d, Key::Right);
+    });
+    openMenu();
+    for (const auto& text : h.messages().texts())
+        EXPECT_EQ(text.find(u"添加"), std::u16string::npos) << platform::toUtf8(text);
+    EXPECT_TRUE(settings().findById(store::kTodayCitySettingId));
+}
+
+TEST_F(FirstStart, LogoShowsTheIntroductionAndAnyKeyClosesIt) {
+    markSetupDone();
+    bool painted = false;
+    h.onOpen(u"CtevaloLoGo", [&](CDialog& d) {
+        const auto& log = h.log(d);
+        const auto intro = log.findTextContaining(u"2300");
+        painted = intro && intro->rect.left == 14 && intro->rect.top == 14 &&
+                  intro->color == platform::ui::kWhite && d.GetWindowText() == u"LOGO界面";
+        h.key(d, platform::ui::VK_RETURN);
+    });
+    openMenu();
+    EXPECT_TRUE(painted);
+    EXPECT_TRUE(menu->isVisible());
 }
 
 TEST_F(FirstStart, CancellingPageTwoAddsNoCityButFinishesSetup) {
