@@ -66,8 +66,7 @@ void ReportListScreen::Update() {
         return;
     }
     const store::ReportStore reports(Context().volumes(), family_.table);
-    for (const auto& item : reply.items)
-        reports.addOrReplace({item.id, item.title, item.text, item.updateTime});
+    for (const auto& report : reply.items) reports.addOrReplace(report);
     SelectRow(0);
     Reload();
 }

@@ -24,7 +24,7 @@ ReportTitleReply parseReportTitles(std::u16string_view reply) {
     std::u16string text(reply);
     text += weather::kBlockTerminator;
     const auto pieces = weather::splitWithTrailing(text, weather::kSectionSeparator);
-    ReportItem scratch;
+    store::ReportRecord scratch;
     scratch.updateTime = pieces.front();
     for (size_t p = 1; p < pieces.size(); ++p) {
         for (const auto& item : weather::splitTerminated(pieces[p], weather::kBlockTerminator)) {

@@ -9,22 +9,15 @@
 #include <vector>
 
 #include "app/services/ReplyStatus.h"
+#include "store/ReportRecord.h"
 
 namespace services {
-
-struct ReportItem {
-    std::u16string id;
-    std::u16string title;
-    std::u16string text;
-    std::u16string updateTime;
-    bool operator==(const ReportItem&) const = default;
-};
 
 struct ReportTitleReply {
     ReplyStatus status = ReplyStatus::Ok;
     // One item per report, in reply order. A field an item lacks repeats the
     // previous item's value: the service leaves out what did not change.
-    std::vector<ReportItem> items;
+    std::vector<store::ReportRecord> items;
 };
 
 // "time`id*title*text$id*title*text" (the closing "$" of the last item may be

@@ -68,14 +68,10 @@ void WarningListScreen::Update() {
         Prompt(u"数据查询失败");
         return;
     }
-    std::vector<store::WarningRecord> records;
-    std::u16string updateTime;
-    for (const auto& item : reply.items) {
-        records.push_back({item.id, item.title, item.text, item.updateTime, item.todayFlag});
-        updateTime = item.updateTime;
-    }
     const int stored =
-        records.empty() ? 0 : warnings.storeWarnings(records, updateTime).value_or(0);
+        reply.items.empty()
+            ? 0
+            : warnings.storeWarnings(reply.items, reply.items.front().updateTime).value_or(0);
     if (stored > 0) unreadCount() = store::WarningStore::raisedUnreadCount(unreadCount(), stored);
     Reload();
     if (stored > 0)

@@ -15,7 +15,7 @@ WarningReply parseWarnings(std::u16string_view reply) {
         return result;
     }
     const auto pieces = weather::splitWithTrailing(reply, weather::kSectionSeparator);
-    WarningItem scratch;
+    store::WarningRecord scratch;
     scratch.updateTime = pieces.front();
     for (size_t p = 1; p < pieces.size(); ++p) {
         for (const auto& item : weather::splitTerminated(pieces[p], weather::kBlockTerminator)) {

@@ -8,21 +8,15 @@
 #include <vector>
 
 #include "app/services/ReplyStatus.h"
+#include "store/WarningRecord.h"
 
 namespace services {
 
-struct WarningItem {
-    std::u16string id;
-    std::u16string todayFlag;
-    std::u16string title;
-    std::u16string text;
-    std::u16string updateTime;  // the reply's time stamp; non-empty = unread
-    bool operator==(const WarningItem&) const = default;
-};
-
 struct WarningReply {
     ReplyStatus status = ReplyStatus::Ok;
-    std::vector<WarningItem> items;  // every group's items, in reply order
+    // Every group's warnings in reply order, each with the reply's time stamp
+    // as its update time (unread).
+    std::vector<store::WarningRecord> items;
 };
 
 // A field an item lacks repeats the previous item's value (the service leaves

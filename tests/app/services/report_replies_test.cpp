@@ -5,7 +5,7 @@
 using services::parseReportDetail;
 using services::parseReportTitles;
 using services::ReplyStatus;
-using services::ReportItem;
+using ReportItem = store::ReportRecord;
 
 TEST(ReportTitles, LastItemNeedsNoTerminator) {
     const auto reply = parseReportTitles(u"2009-08-01`12*八月上旬*雨水偏多$13*八月中旬*晴");
