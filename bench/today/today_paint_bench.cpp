@@ -25,12 +25,23 @@ void usePayloadPictures() {
              fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 }
 
+// Fonts and pictures need the GUI side of Qt, which wants one application object.
+void ensureGuiApplication() {
+    static int argc = 1;
+    static char name[] = "today_paint_bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* app =
+        QGuiApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
+    (void)app;
+}
+
 struct ItemOnDevice {
     today_test::TodayTestDevice device;
     platform::FixedClock clock{{2026, 12, 7, 10, 0, 0, 1}};
     std::unique_ptr<home::TodayItemHost> item;
 
     ItemOnDevice() {
+        ensureGuiApplication();
         usePayloadPictures();
         device.addCity(u"北京", u"110000", u"1", u"1");
         device.storeStamp(u"2026-12-07 08:30:00");
@@ -85,11 +96,3 @@ void BM_PaintStoreReads(benchmark::State& state) {
 BENCHMARK(BM_PaintStoreReads)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
