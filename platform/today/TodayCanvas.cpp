@@ -21,8 +21,8 @@ QString toQString(std::u16string_view text) {
 
 TodayCanvas::TodayCanvas(const tevalo_today_dc& dc, int fontPixels)
     : dc_(dc),
-      target_(reinterpret_cast<uchar*>(dc.surface.pixels), dc.surface.width,
-              dc.surface.height, dc.surface.stride, QImage::Format_ARGB32_Premultiplied) {
+      target_(reinterpret_cast<uchar*>(dc.surface.pixels), dc.surface.width, dc.surface.height,
+              dc.surface.stride, QImage::Format_ARGB32_Premultiplied) {
     if (!target_.isNull()) {
         painter_.begin(&target_);
         QFont font = painter_.font();
@@ -45,9 +45,15 @@ void TodayCanvas::text(std::u16string_view text, const tevalo_today_rect& rect, 
     if (painter_.isActive()) {
         int flags = Qt::TextSingleLine;
         switch (align) {
-            case TextAlign::LeftTop: flags |= Qt::AlignLeft | Qt::AlignTop; break;
-            case TextAlign::CentreTop: flags |= Qt::AlignHCenter | Qt::AlignTop; break;
-            case TextAlign::LeftVCentre: flags |= Qt::AlignLeft | Qt::AlignVCenter; break;
+            case TextAlign::LeftTop:
+                flags |= Qt::AlignLeft | Qt::AlignTop;
+                break;
+            case TextAlign::CentreTop:
+                flags |= Qt::AlignHCenter | Qt::AlignTop;
+                break;
+            case TextAlign::LeftVCentre:
+                flags |= Qt::AlignLeft | Qt::AlignVCenter;
+                break;
         }
         painter_.setPen(toQColor(colour));
         painter_.drawText(toQRect(rect), flags, toQString(text));
@@ -71,8 +77,8 @@ bool TodayCanvas::picture(const std::string& hostPath, const tevalo_today_rect& 
 void TodayCanvas::copy(const QImage& image, const tevalo_today_rect& rect) {
     if (painter_.isActive()) {
         painter_.setCompositionMode(QPainter::CompositionMode_Source);
-        painter_.drawImage(QPoint(rect.left, rect.top), image, toQRect(rect).translated(
-                                                                  -rect.left, -rect.top));
+        painter_.drawImage(QPoint(rect.left, rect.top), image,
+                           toQRect(rect).translated(-rect.left, -rect.top));
         painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     record(TEVALO_TODAY_DRAW_COPY, rect, 0, {});

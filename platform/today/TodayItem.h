@@ -107,8 +107,7 @@ typedef struct tevalo_today_host {
     void (*client_size)(void* context, int32_t* width, int32_t* height);
     uint32_t (*colour)(void* context, int32_t which);
     /* Draws the home screen's background picture into dc over rect. */
-    void (*draw_watermark)(void* context, const tevalo_today_dc* dc,
-                           const tevalo_today_rect* rect);
+    void (*draw_watermark)(void* context, const tevalo_today_dc* dc, const tevalo_today_rect* rect);
     /* System font size in pixels; 0 or less when unknown. */
     int32_t (*system_font_pixels)(void* context);
     /* Non-zero once the shell can answer queries (tested without waiting). */
@@ -161,8 +160,7 @@ enum tevalo_today_key {
 
 typedef struct tevalo_today_item tevalo_today_item;
 struct tevalo_today_item {
-    intptr_t (*proc)(tevalo_today_item* item, uint32_t message, uintptr_t wparam,
-                     intptr_t lparam);
+    intptr_t (*proc)(tevalo_today_item* item, uint32_t message, uintptr_t wparam, intptr_t lparam);
 };
 
 typedef tevalo_today_item* (*tevalo_today_init_item_fn)(tevalo_today_item_desc* desc,
