@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
     const Options options = parse(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tevaloWeather"));
+    QApplication::setWindowIcon(QIcon(QString::fromStdString(
+        platform::hostPath(u"\\Program Files\\tevaloWeather\\tevalo\\logo.png").string())));
 
     platform::SingleInstance instance("tevaloWeather");
     if (!instance.claim()) {

@@ -15,6 +15,11 @@ using namespace platform::ui;
 CtevaloHelp::CtevaloHelp(AppContext& context, CDialog* parent)
     : ShellScreen(u"CtevaloHelp", context, parent), bar_(new QScrollBar(Qt::Vertical, this)) {
     bar_->setFocusPolicy(Qt::NoFocus);
+    bar_->setStyleSheet(QStringLiteral(
+        "QScrollBar:vertical { background: #4a4a4a; width: 13px; margin: 13px 0 13px 0; }"
+        "QScrollBar::handle:vertical { background: #d8d8d8; min-height: 20px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical {"
+        " background: #505050; height: 13px; subcontrol-origin: margin; }"));
     connect(bar_, &QScrollBar::actionTriggered, this, [this](int action) {
         switch (action) {
             case QAbstractSlider::SliderSingleStepSub:
