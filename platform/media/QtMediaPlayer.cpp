@@ -3,10 +3,12 @@
 #include <QAudioOutput>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QMediaMetaData>
 #include <QMediaPlayer>
 #include <QTimer>
 #include <QUrl>
 #include <QVideoWidget>
+#include <algorithm>
 
 #include "platform/device/DevicePath.h"
 
@@ -73,12 +75,21 @@ bool QtMediaPlayer::openAudio(std::u16string_view devicePath) {
 
 bool QtMediaPlayer::openVideo(std::u16string_view devicePath, QWidget* owner) {
     release();
-    if (owner) {
-        video_ = new QVideoWidget(owner);
-        video_->setGeometry(owner->rect());
+    if (owner) video_ = new QVideoWidget(owner);
+    if (!load(devicePath)) return false;
+    if (video_) {
+        // At the top left of the owner in the video's own size (narrowed to the
+        // owner), as the phone's renderer placed it; the owner's soft keys
+        // below stay visible.
+        QSize size = player_->metaData().value(QMediaMetaData::Resolution).toSize();
+        const QSize room = owner->size();
+        if (!size.isValid() || size.isEmpty()) size = QSize(room.width(), room.width() * 3 / 4);
+        if (size.width() > room.width())
+            size = QSize(room.width(), size.height() * room.width() / size.width());
+        video_->setGeometry(0, 0, size.width(), std::min(size.height(), room.height()));
         video_->show();
     }
-    return load(devicePath);
+    return true;
 }
 
 bool QtMediaPlayer::play() {

@@ -3,6 +3,7 @@
 #include <QVideoWidget>
 #include <QWidget>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -98,6 +99,36 @@ TEST_F(QtMediaPlayerOnDevice, OwnerClosedBeforeThePlayerIsReleased) {
                           &owner);
     }
     player->release();  // must not touch the destroyed video window
+}
+
+// The files the product ships, when the build has made them: the real alert
+// sound and the highway video open and start on this machine's backend.
+TEST_F(QtMediaPlayerOnDevice, ShippedSoundAndVideoOpen) {
+    const char* bin = std::getenv("TEVALO_BINARY_DIR");
+    const fs::path payload = bin ? fs::path(bin) / "payload/tevalo" : fs::path();
+    const fs::path video = payload / "Professional Servicesl icon/Highway/thrway.3gp";
+    const fs::path sound = payload / "Audio/Windows Notify.wav";
+    if (payload.empty() || !fs::exists(video) || !fs::exists(sound))
+        GTEST_SKIP() << "the payload's media are not built";
+    const fs::path tevalo = root_ / "Program Files/tevaloWeather/tevalo";
+    fs::create_directories(tevalo / "Highway");
+    fs::copy_file(video, tevalo / "Highway/thrway.3gp");
+    fs::copy_file(sound, tevalo / "Audio/shipped.wav");
+
+    auto player = platform::makeQtMediaPlayer();
+    EXPECT_TRUE(player->openAudio(u"\\Program Files\\tevaloWeather\\tevalo\\Audio\\shipped.wav"));
+    player->play();
+    QWidget owner;
+    owner.resize(240, 320);
+    ASSERT_TRUE(
+        player->openVideo(u"\\Program Files\\tevaloWeather\\tevalo\\Highway\\thrway.3gp", &owner));
+    player->play();
+    const auto windows = owner.findChildren<QVideoWidget*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_EQ(windows[0]->pos(), QPoint(0, 0));
+    EXPECT_LE(windows[0]->width(), 240);
+    EXPECT_LT(windows[0]->height(), 320) << "the soft keys below stay visible";
+    player->release();
 }
 
 TEST(RecordingMediaPlayer, LogsWhatWasStartedAndReopeningReleasesFirst) {
