@@ -7,9 +7,9 @@
 //
 // - Store: build the store class you need from volumes(), e.g.
 //   store::SettingStore(ctx.volumes()); every store call is self-contained.
-// - HTTP: the service host is the process's configured one
-//   (platform::serviceHost()); a screen makes its weather HTTP client with
-//   itself as the owner window of the client's messages.
+// - HTTP: http() is the application's client for the configured service host
+//   (platform::serviceHost()); pass the screen as the owner window of its
+//   messages: ctx.http().fetchInSteps(this, path, n).
 // - Local time: platform::localTime() (tests install platform::FixedClock).
 // - Messages: platform::messageBox(this, text, caption, type).
 // - Composer, browser, tray notice, broadcast: shell().
@@ -23,13 +23,15 @@
 #include "platform/registry/Registry.h"
 #include "platform/shell/ShellServices.h"
 #include "store/Volumes.h"
+#include "weather/HttpClient.h"
 
 namespace app {
 
 class AppContext final {
 public:
     AppContext(store::Volumes volumes, platform::Registry registry, platform::ShellServices& shell,
-               ScreenLauncher& launcher, ServiceContacts contacts = {});
+               ScreenLauncher& launcher, ServiceContacts contacts = {},
+               weather::HttpClientOptions http = {});
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
@@ -38,6 +40,7 @@ public:
     platform::ShellServices& shell() const { return shell_; }
     ScreenLauncher& launcher() const { return launcher_; }
     const ServiceContacts& contacts() const { return contacts_; }
+    const weather::HttpClient& http() const { return http_; }
 
     StartupValues& values() { return values_; }
     const StartupValues& values() const { return values_; }
@@ -48,6 +51,7 @@ private:
     platform::ShellServices& shell_;
     ScreenLauncher& launcher_;
     ServiceContacts contacts_;
+    weather::HttpClient http_;
     StartupValues values_;
 };
 
