@@ -12,7 +12,7 @@ void TodaySchedule::setUpdateTime(std::u16string_view text) {
     const auto second = text.find(u':', first + 1);
     if (second == std::u16string_view::npos) return;
     hour_ = platform::toInt(text.substr(0, first));
-    minute_ = platform::toInt(text.substr(first + 1, second - first - 1));
+    minute_ = storedMinute_ = platform::toInt(text.substr(first + 1, second - first - 1));
 }
 
 bool TodaySchedule::forecastDue(int hour, int minute) {
@@ -27,7 +27,7 @@ bool TodaySchedule::forecastDue(int hour, int minute) {
 }
 
 void TodaySchedule::forecastFailed() {
-    ++minute_;
+    if (++minute_ > 59) minute_ = storedMinute_;
     forecastGuard_ = false;
 }
 

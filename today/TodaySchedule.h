@@ -23,7 +23,8 @@ public:
     // True when the forecast update is to start now; sets the guard.
     bool forecastDue(int hour, int minute);
     // A failed update is tried again in the next minute; the moved minute stays until
-    // the stored text changes.
+    // the stored text changes. Past the end of the hour it goes back to the stored
+    // minute, so that a morning without network does not end the daily updates.
     void forecastFailed();
 
     // True when the warning updates are to start now; sets the guard.
@@ -33,6 +34,7 @@ private:
     std::u16string text_;
     int hour_ = -1;
     int minute_ = -1;
+    int storedMinute_ = -1;
     bool forecastGuard_ = false;
     bool warningGuard_ = false;
 };

@@ -166,6 +166,20 @@ TEST_F(TodayScheduleTest, FailedUpdateIsRetriedEachMinuteAndTheMovedMinuteKeepsN
     EXPECT_EQ(messages_.count(), 3u);
 }
 
+TEST_F(TodayScheduleTest, HourWithoutNetworkLeavesTheNextDayAtTheStoredMinute) {
+    setenv("TEVALO_SERVICE_HOST", closedHostPort().c_str(), 1);
+    messages_.answerUnscriptedWith(platform::IDOK);
+    for (int minute = 30; minute < 60; ++minute) refreshAt(at(7, 8, minute, 5));
+    EXPECT_EQ(messages_.count(), 30u);
+    refreshAt(at(7, 9, 0, 0));
+    EXPECT_EQ(messages_.count(), 30u);
+
+    useService();
+    refreshAt(at(8, 8, 30, 0));
+    EXPECT_EQ(requestsTo("/spservers/kuvaro_weathers").size(), 1u);
+    EXPECT_TRUE(stamp());
+}
+
 TEST_F(TodayScheduleTest, NewUpdateTimeTextReplacesTheMovedMinute) {
     setenv("TEVALO_SERVICE_HOST", closedHostPort().c_str(), 1);
     refreshAt(at(7, 8, 30, 0));
