@@ -241,6 +241,38 @@ TEST_P(WarningService_, MissingSelectionBarIsReported) {
     EXPECT_TRUE(h.messages().wasShown(u"加载图片失败"));
 }
 
+namespace {
+
+// Stands in for the main menu: counts the reposition requests it receives.
+class MainMenuWindow final : public CDialog {
+public:
+    MainMenuWindow() : CDialog(u"CtevaloWeatherDlg") { SetWindowText(app::kMainMenuCaption); }
+    int repositions = 0;
+
+protected:
+    std::intptr_t OnUserMessage(unsigned message, std::uintptr_t, std::intptr_t) override {
+        if (message == DM_REPOSITION) ++repositions;
+        return 0;
+    }
+};
+
+}  // namespace
+
+// The text screen asks the main menu to take the whole display again once,
+// on its first paint, not on every paint.
+TEST_P(WarningService_, TextScreenRepositionsTheMainMenuOnItsFirstPaint) {
+    MainMenuWindow menu;
+    h.show(menu);
+    ASSERT_TRUE(warnings().add({u"5", u"标题", u"正文", u"t", u"1"}));
+    WarningTextScreen text(service(), h.context(), nullptr);
+    text.SetContent(u"标题", {});
+    h.show(text);
+    h.log(text);
+    h.log(text);
+    EXPECT_EQ(menu.repositions, 1);
+    EXPECT_EQ(text.ShownText(), u"标题\n正文");
+}
+
 struct Fault {
     const char* spec;
     const char16_t* message;
