@@ -5,6 +5,7 @@
 
 #include "app/forecast/CityListModel.h"
 #include "app/forecast/CityListScreen.h"
+#include "app/forecast/ForecastFetch.h"
 #include "app/forecast/ForecastSession.h"
 #include "platform/msgbox/MessageBox.h"
 #include "platform/text/Utf.h"
@@ -289,11 +290,7 @@ void CityDetailScreen::UpdateCity() {
         const auto path = kind_.list == ForecastList::Weekly
                               ? weather::weeklyForecastPath(codes, Context().values().clientCode)
                               : weather::threeDayForecastPath(codes, Context().values().clientCode);
-        const auto reply = http_.fetchInSteps(owner(), path, 1);
-        const auto check = weather::checkForecastReply(reply);
-        if (check != weather::ReplyCheck::Ok) {
-            platform::messageBox(owner(), weather::replyCheckMessage(check));
-        } else {
+        if (const auto reply = ForecastFetch::inSteps(Context().http(), owner(), path, 1)) {
             const store::UpdateStampStore stamps(Context().volumes(), storeList(kind_.list));
             stamps.storeSingleCityReply(*reply, *city);
         }

@@ -16,7 +16,6 @@
 #include "app/shell/ShellScreen.h"
 #include "platform/msgbox/MessageBox.h"
 #include "platform/ui/Picture.h"
-#include "weather/HttpClient.h"
 
 namespace app {
 
@@ -62,7 +61,6 @@ private:
     int tabAt(int x) const;
 
     const ForecastListKind& kind_;
-    weather::HttpClient http_;
     std::u16string cityName_;
     std::u16string stamp_;
     std::array<std::u16string, 7> days_;

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "app/forecast/DemandReplyStore.h"
+#include "app/forecast/ForecastFetch.h"
 #include "app/forecast/ForecastSession.h"
 #include "app/forecast/ProgressThread.h"
 #include "app/settings/ForwardText.h"
@@ -277,14 +278,8 @@ void CityListScreen::repaintNow() {
 
 std::optional<std::u16string> CityListScreen::fetchChecked(std::u16string_view path, int sizeFactor,
                                                            bool oneCall) {
-    const auto reply = oneCall ? http_.fetch(owner(), path, sizeFactor)
-                               : http_.fetchInSteps(owner(), path, sizeFactor);
-    const auto check = weather::checkForecastReply(reply);
-    if (check != weather::ReplyCheck::Ok) {
-        platform::messageBox(owner(), weather::replyCheckMessage(check));
-        return std::nullopt;
-    }
-    return reply;
+    return oneCall ? ForecastFetch::oneCall(Context().http(), owner(), path, sizeFactor)
+                   : ForecastFetch::inSteps(Context().http(), owner(), path, sizeFactor);
 }
 
 void CityListScreen::takeTurn() {

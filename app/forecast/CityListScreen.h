@@ -19,7 +19,6 @@
 #include "app/shell/ShellScreen.h"
 #include "platform/shell/NamedMutex.h"
 #include "platform/ui/Picture.h"
-#include "weather/HttpClient.h"
 
 namespace app {
 
@@ -89,7 +88,6 @@ private:
     void giveTurn();
 
     const ForecastListKind& kind_;
-    weather::HttpClient http_;
     CityListModel model_;
     platform::ui::Surface list_;
     bool listDirty_ = true;

@@ -2,7 +2,7 @@
 
 // The scenic spots of one province, added to the three-day list.
 
-#include "app/forecast/RegionChooser.h"
+#include "app/forecast/ScenicChooser.h"
 
 namespace app {
 

@@ -2,7 +2,7 @@
 
 // The scenic spots of one province, added to the weekly list.
 
-#include "app/forecast/RegionChooser.h"
+#include "app/forecast/ScenicChooser.h"
 
 namespace app {
 

@@ -2,7 +2,7 @@
 
 // The provinces of the region tree, for a scenic spot of the weekly list.
 
-#include "app/forecast/RegionChooser.h"
+#include "app/forecast/ProvinceChooser.h"
 
 namespace app {
 

@@ -193,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(ErrorReplies, ThreeDayListFaults,
                          ::testing::Values(FaultCase{"0", u"无法获取网络数据"},
                                            FaultCase{"-1", u"无法获取网络数据"},
                                            FaultCase{"html", u"无法获取网络数据"},
-                                           FaultCase{"close", u"网络读取失败"}));
+                                           FaultCase{"close", u"地址无效"}));
 
 TEST_F(ThreeDayList, DeadServerFailsWithinTheTimeOut) {
     listThree();
