@@ -8,6 +8,7 @@
 #include "res/ResourceIds.h"
 
 #include "platform/text/Utf.h"
+#include "platform/ui/WindowRegistry.h"
 #include "store/CityListStore.h"
 #include "store/SystemCityStore.h"
 #include "weather/ClientCode.h"
@@ -157,6 +158,25 @@ TEST_F(FirstStart, LogoShowsTheIntroductionAndAnyKeyClosesIt) {
     openMenu();
     EXPECT_TRUE(painted);
     EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(FirstStart, CoverWindowShowsHeaderOnTheBackgroundWhileTheLogoRunsAndThenGoes) {
+    markSetupDone();
+    storeBackground(u"0");
+    bool coverPainted = false;
+    h.onOpen(u"CtevaloLoGo", [&](CDialog& logo) {
+        auto* cover = platform::ui::WindowRegistry::FindWindow(u"CtevaloMenu", u"");
+        if (cover) {
+            const auto& log = h.log(*cover);
+            coverPainted = log.fillAt(100, 200) == platform::ui::rgb(16, 77, 122) &&
+                           log.findPicture(u"tmd.png") && log.findText(u"米多晴雨匣V1.5") &&
+                           log.findText(h.context().values().dateText);
+        }
+        logo.EndDialog(platform::IDOK);
+    });
+    openMenu();
+    EXPECT_TRUE(coverPainted);
+    EXPECT_EQ(platform::ui::WindowRegistry::FindWindow(u"CtevaloMenu", u""), nullptr);
 }
 
 TEST_F(FirstStart, CancellingPageTwoAddsNoCityButFinishesSetup) {
