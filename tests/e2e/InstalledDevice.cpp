@@ -1,0 +1,135 @@
+#include "tests/e2e/InstalledDevice.h"
+
+#include <signal.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include "platform/device/DevicePath.h"
+#include "platform/window/WindowClass.h"
+#include "tests/e2e/ChildProgram.h"
+
+namespace e2e {
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path binaryDir() {
+    const char* binary = std::getenv("TEVALO_BINARY_DIR");
+    return binary ? fs::path(binary) : fs::path(TEVALO_BUILD_DIR);
+}
+
+bool alive(int pid) {
+    return ::kill(pid, 0) == 0;
+}
+
+}  // namespace
+
+InstalledDevice::InstalledDevice() {
+    char pattern[] = "/tmp/tevalo-e2e-XXXXXX";
+    root_ = ::mkdtemp(pattern);
+    device_ = root_ / "device";
+    fs::create_directories(device_);
+    ::setenv("TEVALO_DEVICE_ROOT", device_.c_str(), 1);
+    program_ = host(u"\\Program Files\\tevaloWeather\\tevaloWeather.exe");
+}
+
+InstalledDevice::~InstalledDevice() {
+    stopApplication();
+    ::unsetenv("TEVALO_DEVICE_ROOT");
+    std::error_code ignored;
+    fs::remove_all(root_, ignored);
+}
+
+fs::path InstalledDevice::host(std::u16string_view devicePath) const {
+    return platform::hostPath(devicePath);
+}
+
+fs::path InstalledDevice::outputFile(const std::string& program) {
+    return root_ / "output" / (std::to_string(++outputs_) + "-" + program + ".txt");
+}
+
+QProcessEnvironment InstalledDevice::environment(const std::string& clock) const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TEVALO_DEVICE_ROOT"), QString::fromStdString(device_));
+    // The installer writes its desktop entry below the XDG data folder.
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(root_ / "xdg"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.remove(QStringLiteral("TEVALO_CLOCK"));
+    if (!clock.empty()) {
+        environment.insert(QStringLiteral("TEVALO_CLOCK"), QString::fromStdString(clock));
+    }
+    if (!serviceHost_.empty()) {
+        environment.insert(QStringLiteral("TEVALO_SERVICE_HOST"),
+                           QString::fromStdString(serviceHost_));
+    }
+    return environment;
+}
+
+ProgramRun InstalledDevice::run(const QString& program, const QStringList& arguments,
+                                const std::string& clock, std::chrono::milliseconds wait) {
+    ChildProgram child(program, arguments, environment(clock),
+                       outputFile(fs::path(program.toStdString()).filename().string()));
+    if (!child.start()) return {std::nullopt, "cannot start " + program.toStdString()};
+    const auto code = child.finish(wait);
+    return {code, child.output()};
+}
+
+ProgramRun InstalledDevice::installer(const std::string& command, const std::string& clock) {
+    QStringList arguments{QString::fromStdString(command), QStringLiteral("--device"),
+                          QString::fromStdString(device_), QStringLiteral("--answer"),
+                          QStringLiteral("yes")};
+    if (command == "install") {
+        arguments << QStringLiteral("--payload")
+                  << QString::fromStdString((binaryDir() / "payload").string());
+    }
+    return run(QStringLiteral(TEVALO_INSTALLER_PROGRAM), arguments, clock,
+               std::chrono::seconds(30));
+}
+
+ProgramRun InstalledDevice::application(const std::vector<std::string>& arguments,
+                                        const std::string& clock, std::chrono::milliseconds wait) {
+    QStringList list;
+    for (const auto& argument : arguments) list << QString::fromStdString(argument);
+    return run(QString::fromStdString(program_.string()), list, clock, wait);
+}
+
+fs::path InstalledDevice::installedProgram() const {
+    return program_;
+}
+
+std::vector<int> InstalledDevice::applicationProcesses() const {
+    std::vector<int> found;
+    std::error_code error;
+    const fs::path wanted = fs::weakly_canonical(program_, error);
+    for (const auto& entry : fs::directory_iterator("/proc", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+        std::error_code unreadable;
+        const fs::path exe = fs::read_symlink(entry.path() / "exe", unreadable);
+        if (unreadable) continue;
+        // A program deleted while it runs shows as "<path> (deleted)".
+        const std::string text = exe.string();
+        if (text == wanted.string() || text == wanted.string() + " (deleted)") {
+            found.push_back(std::stoi(name));
+        }
+    }
+    return found;
+}
+
+bool InstalledDevice::stopApplication() {
+    if (applicationProcesses().empty()) return true;
+    platform::closeWindowByClass(u"晴雨匣", 3000);
+    for (const int signal : {SIGTERM, SIGKILL}) {
+        for (const int pid : applicationProcesses()) ::kill(pid, signal);
+        const bool gone = waitUntil(std::chrono::seconds(5), [&] {
+            for (const int pid : applicationProcesses()) {
+                if (alive(pid)) return false;
+            }
+            return true;
+        });
+        if (gone) return true;
+    }
+    return applicationProcesses().empty();
+}
+
+}  // namespace e2e

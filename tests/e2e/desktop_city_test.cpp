@@ -1,0 +1,57 @@
+// A desktop city chosen in the application, a process of its own, shows on the installed
+// home item at its next paint: the item reads the shared volume at every paint and
+// keeps nothing from before. Removing the product then closes the running application.
+
+#include <QApplication>
+
+#include "platform/window/WindowClass.h"
+#include "tests/e2e/InstalledProduct.h"
+
+namespace e2e {
+namespace {
+
+TEST_F(InstalledProduct, ADesktopCityChosenInTheApplicationShowsAtTheItemsNextPaint) {
+    ASSERT_FALSE(applicationStarted().empty()) << "the application did not start";
+    ASSERT_TRUE(device_.stopApplication());
+
+    HomeView view;
+    ASSERT_EQ(view.items(), 1u) << "the installed item is not on the home screen";
+    const auto before = view.paintItem();
+    EXPECT_TRUE(contains(before, kNoDesktopCity)) << joined(before);
+
+    const ProgramRun first = firstRun();
+    ASSERT_EQ(first.exitCode, 0) << first.output;
+
+    // Without a stored forecast the city shows the placeholder days.
+    const auto after = view.paintItem();
+    EXPECT_TRUE(contains(after, kWizardCity)) << joined(after);
+    EXPECT_FALSE(contains(after, kNoDesktopCity)) << joined(after);
+    for (const char16_t* date : {u"08/18", u"08/19", u"08/20"}) {
+        EXPECT_TRUE(contains(after, date)) << joined(after);
+    }
+    EXPECT_TRUE(contains(after, u"28～32")) << joined(after);
+
+    // The application, now past its first run, is running when the product is removed.
+    ChildProgram application(QString::fromStdString(device_.installedProgram().string()), {},
+                             device_.environment(kQuietClock), device_.outputFile("application"));
+    ASSERT_TRUE(application.start());
+    ASSERT_TRUE(waitUntil(std::chrono::seconds(20), [] {
+        return platform::findWindowByClass(kMainWindowClass);
+    })) << application.output();
+    const ProgramRun removed = device_.installer("remove");
+    ASSERT_EQ(removed.exitCode, 0) << removed.output;
+    EXPECT_EQ(application.finish(std::chrono::seconds(10)), 0)
+        << "the uninstaller did not close the application\n"
+        << application.output();
+    EXPECT_FALSE(std::filesystem::exists(device_.installedProgram()));
+    EXPECT_TRUE(threeDayCity(kWizardCity)) << "the user's cities stay";
+}
+
+}  // namespace
+}  // namespace e2e
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
