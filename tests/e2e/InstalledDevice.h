@@ -47,7 +47,8 @@ public:
     // Processes running the installed application.
     std::vector<int> applicationProcesses() const;
     // Closes the running application the way the uninstaller does; processes that do
-    // not go are ended. False when one is still there afterwards.
+    // not go (the first-run wizard ignores that request) are ended with signals. False
+    // when one is still there afterwards.
     bool stopApplication();
 
 private:

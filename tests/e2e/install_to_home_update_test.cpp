@@ -42,6 +42,7 @@ TEST_F(InstalledProduct, TheHomeItemUpdatesItselfAtTheStoredTimeAndShowsTheNewFo
     // first-run wizard. It is closed as the uninstaller would close it.
     const std::u16string clientCode = applicationStarted();
     ASSERT_EQ(clientCode.size(), 7u) << "the application did not start after installation";
+    EXPECT_EQ(device_.applicationProcesses().size(), 1u) << "started once";
     ASSERT_TRUE(device_.stopApplication());
 
     // The user's first run: the wizard keeps the automatic update at the time of day it
