@@ -40,6 +40,10 @@ void Tour::opened(CDialog& dialog) {
         return;
     }
     if (cls == QLatin1String("CtevaloMenu")) return;  // the cover shows under the logo
+    // The lists are shown with fresh forecasts from the service.
+    if (cls == QLatin1String("CtevaloTeVoWeather") || cls == QLatin1String("CtevalWeeklyWeather")) {
+        dialog.PressCommand(u"天气更新");
+    }
     save(dialog, cls);
     if (!dialog.IsRunningModal()) return;
     if (cls.startsWith(QLatin1String("CtevaloSetupWizard"))) {

@@ -145,6 +145,28 @@ void CDialog::PressSoftKey(SoftKeyBar::Key key) {
     update();
 }
 
+bool CDialog::PressCommand(std::u16string_view caption) {
+    using Key = SoftKeyBar::Key;
+    const auto& menu = softKeys_.menu();
+    for (Key key : {Key::Left, Key::Right}) {
+        const auto& item = key == Key::Left ? menu.left : menu.right;
+        const int softKey = key == Key::Left ? VK_F1 : VK_F2;
+        if (item.popup.empty()) {
+            if (item.text != caption) continue;
+            KeyDown(softKey);
+            return true;
+        }
+        for (size_t i = 0; i < item.popup.size(); ++i) {
+            if (item.popup[i].text != caption) continue;
+            KeyDown(softKey);
+            for (size_t step = 0; step < i; ++step) KeyDown(VK_DOWN);
+            KeyDown(VK_RETURN);
+            return true;
+        }
+    }
+    return false;
+}
+
 void CDialog::runCommand(int id) {
     update();
     OnCommand(id);

@@ -70,6 +70,10 @@ public:
     const SoftKeyBar& softKeyBar() const { return softKeys_; }
     int SoftKeyHeight() const { return softKeys_.empty() ? 0 : display_.softKeyHeight; }
     void PressSoftKey(SoftKeyBar::Key key);
+    // Chooses the soft-key command with this caption the way a user does: F1
+    // or F2, then Down to it in the pop-up and Return. False when no key or
+    // pop-up item has the caption.
+    bool PressCommand(std::u16string_view caption);
 
     // Geometry.
     const DeviceDisplay& Display() const { return display_; }

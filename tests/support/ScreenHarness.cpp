@@ -200,25 +200,7 @@ void ScreenHarness::softKey(CDialog& screen, Key key) {
 }
 
 bool ScreenHarness::command(CDialog& screen, std::u16string_view caption) {
-    const auto& menu = screen.softKeyBar().menu();
-    for (Key key : {Key::Left, Key::Right}) {
-        const auto& item = key == Key::Left ? menu.left : menu.right;
-        if (item.popup.empty()) {
-            if (item.text == caption) {
-                screen.KeyDown(key == Key::Left ? platform::ui::VK_F1 : platform::ui::VK_F2);
-                return true;
-            }
-            continue;
-        }
-        for (size_t i = 0; i < item.popup.size(); ++i) {
-            if (item.popup[i].text != caption) continue;
-            screen.KeyDown(key == Key::Left ? platform::ui::VK_F1 : platform::ui::VK_F2);
-            for (size_t step = 0; step < i; ++step) screen.KeyDown(platform::ui::VK_DOWN);
-            screen.KeyDown(platform::ui::VK_RETURN);
-            return true;
-        }
-    }
-    return false;
+    return screen.PressCommand(caption);
 }
 
 const platform::ui::DrawLog& ScreenHarness::log(CDialog& screen) {
@@ -234,4 +216,6 @@ void ScreenHarness::processEvents() {
 
 // Fontconfig keeps its caches until the process ends (Qt never calls FcFini),
 // which the leak checker of the sanitizer build would report on every screen test.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
