@@ -2,6 +2,7 @@
 #include "app/forecast/CtevaloTeVoWeather.h"
 #include "app/forecast/CtevaloWeatherDemand.h"
 #include "app/forecast/CtevaloWeatherDemandQuery.h"
+#include "app/forecast/CtevaloWeeklyWeatherQuery.h"
 #include "app/settings/ForwardText.h"
 #include "tests/app/forecast/ForecastFixture.h"
 
@@ -71,6 +72,23 @@ TEST_F(WeeklyList, ForwardSendsTheSelectedCitysStoredForecast) {
     const auto& subject = h.shell().composed()[0].subject;
     EXPECT_EQ(subject, app::ForwardText::forecast(name, &days));
     EXPECT_EQ(subject.find(u"12℃-15℃"), std::u16string::npos);
+}
+
+TEST_F(WeeklyList, QueryAddsToTheWeeklyListOnly) {
+    app::CtevalWeeklyWeather list(h.context(), nullptr);
+    h.show(list);
+    h.onOpen(u"CtevaloWeeklyWeatherQuery", [](ui::CDialog& d) {
+        auto& query = static_cast<app::CtevaloWeeklyWeatherQuery&>(d);
+        query.input()->setText(QStringLiteral("tj"));
+        query.Confirm();
+        query.EndDialog(platform::IDCANCEL);
+    });
+    ASSERT_TRUE(h.command(list, u"添加城市"));
+    EXPECT_TRUE(h.messages().wasShown(u"<天津>添加成功!"));
+    EXPECT_EQ(list.model().rows().size(), 3u);
+    EXPECT_EQ(list.model().rows()[2].firstLine, u"请更新查看");
+    EXPECT_FALSE(cities(ForecastList::ThreeDay).findByName(u"天津").has_value());
+    EXPECT_TRUE(h.server()->requests().empty());
 }
 
 class DemandList : public forecast_test::ForecastFixture {
