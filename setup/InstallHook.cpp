@@ -1,13 +1,12 @@
 #include "setup/InstallHook.h"
 
-#include <QProcess>
-#include <QString>
 #include <filesystem>
 #include <string>
 
 #include "platform/device/DevicePath.h"
 #include "platform/msgbox/MessageBox.h"
 #include "platform/registry/Registry.h"
+#include "platform/shell/ProgramStart.h"
 #include "platform/shell/SettingChange.h"
 #include "platform/shortcut/Shortcut.h"
 #include "platform/text/Utf.h"
@@ -47,15 +46,6 @@ void createProgramsShortcut(const std::u16string& quotedProgram) {
     if (platform::createShortcut(shortcut, quotedProgram)) return;
     std::filesystem::remove(platform::hostPath(shortcut), error);
     platform::createShortcut(shortcut, quotedProgram);
-}
-
-// Starts the program without a command line; the child lives on after the
-// installer ends.
-bool startProgram(std::u16string_view programPath) {
-    const std::filesystem::path file = platform::hostPath(programPath);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) return false;
-    return QProcess::startDetached(QString::fromStdString(file.string()), {});
 }
 
 }  // namespace
@@ -100,7 +90,7 @@ int installExit(tevalo_setup_window parent, std::u16string_view installFolder,
         platform::messageBox(parent, u"读注册表失败", kCaption);
         appPath = std::u16string();
     }
-    if (!startProgram(*appPath)) platform::messageBox(parent, u"启动程序失败", kCaption);
+    if (!platform::startProgram(*appPath)) platform::messageBox(parent, u"启动程序失败", kCaption);
     return codeINSTALL_EXIT_DONE;
 }
 

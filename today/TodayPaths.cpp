@@ -1,11 +1,10 @@
 #include "today/TodayPaths.h"
 
-#include <QProcess>
-#include <QString>
 #include <filesystem>
 
 #include "platform/device/DevicePath.h"
 #include "platform/registry/Registry.h"
+#include "platform/shell/ProgramStart.h"
 #include "weather/CodeTables.h"
 
 namespace today {
@@ -41,13 +40,7 @@ std::optional<std::u16string> applicationPath() {
 }
 
 bool startProgram(std::u16string_view devicePath) {
-    auto program = platform::hostPath(devicePath);
-    // Programs keep their device names; the host file has no ".exe".
-    if (!std::filesystem::exists(program) && program.extension() == ".exe") {
-        program.replace_extension();
-    }
-    if (!std::filesystem::is_regular_file(program)) return false;
-    return QProcess::startDetached(QString::fromStdString(program.string()), {});
+    return platform::startProgram(devicePath);
 }
 
 }  // namespace today

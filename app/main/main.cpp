@@ -21,6 +21,7 @@
 #include "platform/shell/DesktopShell.h"
 #include "platform/shell/SingleInstance.h"
 #include "platform/ui/QtMessageBox.h"
+#include "platform/ui/WindowRegistry.h"
 #include "platform/window/WindowClass.h"
 #include "res/ResourceIds.h"
 #include "store/Volumes.h"
@@ -91,9 +92,17 @@ int main(int argc, char** argv) {
     app::CtevaloWeatherDlg menu(context);
     instance.onActivationRequest([&menu] { menu.SendMessage(platform::ui::DM_REPOSITION, 0, 0); });
     // The uninstaller closes the running application through its window class.
+    // Every open screen is ended, the topmost first, as if the user backed out
+    // of each; exiting the application's event loops also ends the modal
+    // pages (logo, wizard) that run while the main menu is still starting.
     platform::WindowClassServer windowClass(app::kMainMenuCaption, [&] {
         shell.removeNotice(res::kNoticeId);
+        auto windows = platform::ui::WindowRegistry::Windows();
+        for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+            if ((*it)->IsRunningModal()) (*it)->EndDialog(platform::IDCANCEL);
+        }
         menu.EndDialog(platform::IDOK);
+        QCoreApplication::exit(0);
     });
     windowClass.listen();
     menu.DoModal();

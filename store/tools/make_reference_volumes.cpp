@@ -14,7 +14,10 @@
 
 #include "platform/text/Utf.h"
 #include "store/Catalogue.h"
+#include "store/CityListStore.h"
 #include "store/TableAccessor.h"
+#include "store/UpdateStampStore.h"
+#include "store/WarningStore.h"
 
 namespace {
 
@@ -104,6 +107,24 @@ bool writeVolume(const fs::path& target, const store::TableSchema& schema,
     return true;
 }
 
+// The shipped CityDatabase.vol also carries the user's tables, empty: the
+// home-screen item never creates the three-day tables, so without them its
+// first automatic update could not be stored on a fresh installation.
+bool createUserTables(const fs::path& folder) {
+    const store::Volumes volumes = store::Volumes::inFolder(folder);
+    using store::CityList;
+    for (CityList list : {CityList::ThreeDay, CityList::Weekly, CityList::OnDemand}) {
+        if (!store::CityListStore(volumes, list).listByDefault() ||
+            !store::UpdateStampStore(volumes, list).list()) {
+            return false;
+        }
+    }
+    for (auto kind : {store::WarningKind::Disaster, store::WarningKind::Fire}) {
+        if (!store::WarningStore(volumes, kind).list()) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -126,6 +147,11 @@ int main(int argc, char** argv) {
                      cities) ||
         !writeVolume(folder / "CityDatabase.vol", store::catalogue::cityRecord(), regions))
         return 1;
+    if (!createUserTables(folder)) {
+        std::cerr << folder / "CityDatabase.vol"
+                  << ": cannot create the user tables\n";
+        return 1;
+    }
     std::cout << "reference volumes: " << cities.size() << " cities, " << regions.size()
               << " regions\n";
     return 0;

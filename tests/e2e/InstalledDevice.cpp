@@ -114,15 +114,18 @@ std::vector<int> InstalledDevice::applicationProcesses() const {
 
 bool InstalledDevice::stopApplication() {
     if (applicationProcesses().empty()) return true;
-    platform::closeWindowByClass(u"晴雨匣", 3000);
+    const bool closed = platform::closeWindowByClass(u"晴雨匣", 10000) &&
+                        waitUntil(std::chrono::seconds(5),
+                                  [&] { return applicationProcesses().empty(); });
+    // Whatever did not go is ended so that no test leaves a program behind.
     for (const int signal : {SIGTERM, SIGKILL}) {
         for (const int pid : applicationProcesses()) ::kill(pid, signal);
         // An ended process that nobody reaped yet has no program left to show.
         if (waitUntil(std::chrono::seconds(5), [&] { return applicationProcesses().empty(); })) {
-            return true;
+            break;
         }
     }
-    return false;
+    return closed;
 }
 
 }  // namespace e2e

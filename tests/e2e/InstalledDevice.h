@@ -46,9 +46,9 @@ public:
     std::filesystem::path installedProgram() const;
     // Processes running the installed application.
     std::vector<int> applicationProcesses() const;
-    // Closes the running application the way the uninstaller does; processes that do
-    // not go (the first-run wizard ignores that request) are ended with signals. False
-    // when one is still there afterwards.
+    // Closes the running application the way the uninstaller does, also while it
+    // shows its first-run pages. False when it did not go that way (it is then
+    // ended with signals, so no test leaves it behind).
     bool stopApplication();
 
 private:
