@@ -2,11 +2,11 @@
 
 // The weekly weather list ("天气周报").
 
-#include "app/forecast/CityListScreen.h"
+#include "app/forecast/AddableCityListScreen.h"
 
 namespace app {
 
-class CtevalWeeklyWeather final : public CityListScreen {
+class CtevalWeeklyWeather final : public AddableCityListScreen {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CtevalWeeklyWeather)
 
@@ -24,8 +24,8 @@ public:
     CtevalWeeklyWeather(AppContext& context, platform::ui::CDialog* parent);
 
 protected:
-    platform::ui::SoftKeyMenu Menu() const override;
-    void OnCommand(int id) override;
+    void OpenQuery() override;
+    void OpenScenicChooser() override;
     void OpenDetail(const std::u16string& cityName) override;
 };
 

@@ -2,11 +2,11 @@
 
 // The three-day weather list ("泰沃天气").
 
-#include "app/forecast/CityListScreen.h"
+#include "app/forecast/AddableCityListScreen.h"
 
 namespace app {
 
-class CtevaloTeVoWeather final : public CityListScreen {
+class CtevaloTeVoWeather final : public AddableCityListScreen {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CtevaloTeVoWeather)
 
@@ -25,8 +25,8 @@ public:
     CtevaloTeVoWeather(AppContext& context, platform::ui::CDialog* parent);
 
 protected:
-    platform::ui::SoftKeyMenu Menu() const override;
-    void OnCommand(int id) override;
+    void OpenQuery() override;
+    void OpenScenicChooser() override;
     void OpenDetail(const std::u16string& cityName) override;
 };
 
