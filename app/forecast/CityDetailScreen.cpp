@@ -7,6 +7,7 @@
 #include "app/forecast/CityListScreen.h"
 #include "app/forecast/ForecastFetch.h"
 #include "app/forecast/ForecastSession.h"
+#include "app/forecast/ScrollAction.h"
 #include "platform/msgbox/MessageBox.h"
 #include "platform/text/Utf.h"
 #include "platform/ui/Font.h"
@@ -108,25 +109,7 @@ void CityDetailScreen::resetScroll() {
 }
 
 void CityDetailScreen::onScrollAction(int action) {
-    switch (action) {
-        case QAbstractSlider::SliderSingleStepAdd:
-            scroll_.lineDown();
-            break;
-        case QAbstractSlider::SliderSingleStepSub:
-            scroll_.lineUp();
-            break;
-        case QAbstractSlider::SliderPageStepAdd:
-            scroll_.pageDown();
-            break;
-        case QAbstractSlider::SliderPageStepSub:
-            scroll_.pageUp();
-            break;
-        case QAbstractSlider::SliderMove:
-            scroll_.thumb(scrollBar_->sliderPosition());
-            break;
-        default:
-            return;
-    }
+    if (!applyScrollAction(scroll_, action, scrollBar_->sliderPosition())) return;
     scrollBar_->setSliderPosition(scroll_.position());
     Invalidate();
 }

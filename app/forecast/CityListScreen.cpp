@@ -7,6 +7,7 @@
 #include "app/forecast/ForecastFetch.h"
 #include "app/forecast/ForecastSession.h"
 #include "app/forecast/ProgressThread.h"
+#include "app/forecast/ScrollAction.h"
 #include "app/settings/ForwardText.h"
 #include "platform/clock/Clock.h"
 #include "platform/msgbox/MessageBox.h"
@@ -115,25 +116,7 @@ void CityListScreen::updateScrollBar() {
 }
 
 void CityListScreen::onScrollAction(int action) {
-    switch (action) {
-        case QAbstractSlider::SliderSingleStepAdd:
-            scroll_.lineDown();
-            break;
-        case QAbstractSlider::SliderSingleStepSub:
-            scroll_.lineUp();
-            break;
-        case QAbstractSlider::SliderPageStepAdd:
-            scroll_.pageDown();
-            break;
-        case QAbstractSlider::SliderPageStepSub:
-            scroll_.pageUp();
-            break;
-        case QAbstractSlider::SliderMove:
-            scroll_.thumb(scrollBar_->sliderPosition());
-            break;
-        default:
-            return;
-    }
+    if (!applyScrollAction(scroll_, action, scrollBar_->sliderPosition())) return;
     Invalidate();
 }
 
