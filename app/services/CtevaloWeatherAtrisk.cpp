@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/services/ServiceHeader.h"
+#include "app/services/SliderRequest.h"
 #include "weather/HttpClient.h"
 #include "weather/RequestPath.h"
 
@@ -14,23 +15,6 @@ using namespace platform::ui;
 namespace {
 
 constexpr char16_t kCaption[] = u"四川地区危报详情";
-
-int scrollRequest(int action) {
-    switch (action) {
-        case QAbstractSlider::SliderSingleStepSub:
-            return SB_LINEUP;
-        case QAbstractSlider::SliderSingleStepAdd:
-            return SB_LINEDOWN;
-        case QAbstractSlider::SliderPageStepSub:
-            return SB_PAGEUP;
-        case QAbstractSlider::SliderPageStepAdd:
-            return SB_PAGEDOWN;
-        case QAbstractSlider::SliderMove:
-            return SB_THUMBTRACK;
-        default:
-            return -1;
-    }
-}
 
 int barPage(int view, int content) {
     return static_cast<int>(static_cast<double>(view) / std::max(1, content) * ScrollAxis::kRange) +
@@ -46,7 +30,7 @@ QScrollBar* CtevaloWeatherAtrisk::makeBar(Qt::Orientation orientation) {
     auto* bar = new QScrollBar(orientation, this);
     bar->hide();
     QObject::connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar, orientation](int a) {
-        const int request = scrollRequest(a);
+        const int request = sliderRequest(a);
         if (request < 0) return;
         if (orientation == Qt::Horizontal)
             HScroll(request, bar->sliderPosition());

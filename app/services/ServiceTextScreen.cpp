@@ -3,6 +3,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "app/services/SliderRequest.h"
 #include "platform/shell/ComposerMessage.h"
 
 namespace services {
@@ -14,23 +15,6 @@ namespace {
 constexpr int kTextLeft = 10;
 constexpr int kTextTop = 10;
 constexpr int kTextRightInset = 18;
-
-int scrollRequest(int action) {
-    switch (action) {
-        case QAbstractSlider::SliderSingleStepSub:
-            return SB_LINEUP;
-        case QAbstractSlider::SliderSingleStepAdd:
-            return SB_LINEDOWN;
-        case QAbstractSlider::SliderPageStepSub:
-            return SB_PAGEUP;
-        case QAbstractSlider::SliderPageStepAdd:
-            return SB_PAGEDOWN;
-        case QAbstractSlider::SliderMove:
-            return SB_THUMBTRACK;
-        default:
-            return -1;
-    }
-}
 
 }  // namespace
 
@@ -53,7 +37,7 @@ bool ServiceTextScreen::OnInitDialog() {
     MakeFullScreen();
     bar_ = new QScrollBar(Qt::Vertical, this);
     QObject::connect(bar_, &QAbstractSlider::actionTriggered, this, [this](int action) {
-        const int request = scrollRequest(action);
+        const int request = sliderRequest(action);
         if (request >= 0) VScroll(request, bar_->sliderPosition());
     });
     layoutPending_ = true;
