@@ -114,9 +114,9 @@ std::vector<int> InstalledDevice::applicationProcesses() const {
 
 bool InstalledDevice::stopApplication() {
     if (applicationProcesses().empty()) return true;
-    const bool closed = platform::closeWindowByClass(u"晴雨匣", 10000) &&
-                        waitUntil(std::chrono::seconds(5),
-                                  [&] { return applicationProcesses().empty(); });
+    const bool closed =
+        platform::closeWindowByClass(u"晴雨匣", 10000) &&
+        waitUntil(std::chrono::seconds(5), [&] { return applicationProcesses().empty(); });
     // Whatever did not go is ended so that no test leaves a program behind.
     for (const int signal : {SIGTERM, SIGKILL}) {
         for (const int pid : applicationProcesses()) ::kill(pid, signal);

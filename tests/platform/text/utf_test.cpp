@@ -19,10 +19,14 @@ TEST(Utf8Decoding, ACutInsideTheLastCharacterKeepsEverythingBeforeIt) {
 }
 
 TEST(Utf8Decoding, InvalidBytesBecomeReplacementCharacters) {
-    EXPECT_EQ(fromUtf8("a\xff" "b"), u"a\uFFFDb");
+    EXPECT_EQ(fromUtf8("a\xff"
+                       "b"),
+              u"a\uFFFDb");
     EXPECT_EQ(fromUtf8("\xc0\xaf"), u"\uFFFD");        // overlong
     EXPECT_EQ(fromUtf8("\xed\xa0\x80x"), u"\uFFFDx");  // encoded surrogate
-    EXPECT_EQ(fromUtf8("\xe5" "a"), u"\uFFFDa");       // lead without continuation
+    EXPECT_EQ(fromUtf8("\xe5"
+                       "a"),
+              u"\uFFFDa");  // lead without continuation
 }
 
 TEST(DecimalConversion, BehavesLikeTheWideAtoi) {

@@ -143,4 +143,6 @@ INSTANTIATE_TEST_SUITE_P(
 }  // namespace
 
 // Fontconfig keeps its caches until the process ends (Qt never calls FcFini).
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}

@@ -241,4 +241,6 @@ TEST_F(DialogFixture, ScreenCoversTheConfiguredDisplay) {
 }  // namespace
 
 // Fontconfig keeps its caches until the process ends (Qt never calls FcFini).
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
