@@ -39,6 +39,7 @@ std::string RequestLog::jsonLine(const SeenRequest& request) {
     return "{\"time\":" + jsonString(formatStamp(request.time)) +
            ",\"method\":" + jsonString(request.method) +
            ",\"target\":" + jsonString(request.target) +
+           ",\"agent\":" + jsonString(request.userAgent) +
            ",\"status\":" + std::to_string(request.status) +
            ",\"size\":" + std::to_string(request.replySize) + "}";
 }

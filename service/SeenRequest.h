@@ -13,6 +13,7 @@ struct SeenRequest {
     std::string query;   // as received, without "?"
     std::string target;  // path and query as received
     std::string body;
+    std::string userAgent;
     int status = 0;
     size_t replySize = 0;
     LocalTime time;  // the service clock's time of the request

@@ -149,6 +149,7 @@ void ServiceServer::handle(const httplib::Request& request, httplib::Response& r
     seen.method = request.method;
     seen.target = request.target;
     seen.body = request.body;
+    seen.userAgent = request.get_header_value("User-Agent");
     seen.time = clock_.now();
     const ServiceRequest parsed = RequestParser::parse(request.target);
     seen.path = parsed.path;

@@ -35,7 +35,8 @@ std::vector<LoggedRequest> ServiceProcess::requests() const {
         const QJsonObject entry = json.object();
         seen.push_back({entry.value(QStringLiteral("method")).toString().toStdString(),
                         entry.value(QStringLiteral("target")).toString().toStdString(),
-                        entry.value(QStringLiteral("status")).toInt()});
+                        entry.value(QStringLiteral("status")).toInt(),
+                        entry.value(QStringLiteral("agent")).toString().toStdString()});
     }
     return seen;
 }

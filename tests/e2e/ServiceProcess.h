@@ -17,6 +17,7 @@ struct LoggedRequest {
     std::string method;
     std::string target;  // path and query as received
     int status = 0;
+    std::string agent;  // User-Agent
 };
 
 class ServiceProcess final {

@@ -115,6 +115,7 @@ TEST_F(InstalledProduct, TheHomeItemUpdatesItselfAtTheStoredTimeAndShowsTheNewFo
     EXPECT_EQ(requests[0].method, "GET");
     EXPECT_EQ(requests[0].target, expectedTarget);
     EXPECT_EQ(requests[0].status, 200);
+    EXPECT_EQ(requests[0].agent, "自动更新") << "the home item's own fetch";
     home.stop();
 
     // Removal takes the item, its library and the program, and keeps the user's data.
