@@ -45,12 +45,12 @@ std::string Fault::nameOf(FaultKind kind) {
     return {};
 }
 
-std::optional<Fault> Fault::parse(std::string_view spec) {
-    const size_t comma = spec.find(',');
-    auto fault = named(spec.substr(0, comma));
+std::optional<Fault> Fault::parse(std::string_view faultText) {
+    const size_t comma = faultText.find(',');
+    auto fault = named(faultText.substr(0, comma));
     if (!fault) return std::nullopt;
     if (comma == std::string_view::npos) return fault;
-    std::string_view rest = spec.substr(comma + 1);
+    std::string_view rest = faultText.substr(comma + 1);
     if (rest.empty()) return std::nullopt;
     while (!rest.empty()) {
         const size_t end = rest.find(',');

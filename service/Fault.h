@@ -29,7 +29,7 @@ struct Fault {
     static std::string nameOf(FaultKind kind);
 
     // "kind[,ms=N][,bytes=N][,times=N]" as the command line gives it.
-    static std::optional<Fault> parse(std::string_view spec);
+    static std::optional<Fault> parse(std::string_view faultText);
 };
 
 }  // namespace service

@@ -2,7 +2,7 @@
 
 // The command line of tevalo-service:
 //   tevalo-service [--host 127.0.0.1] [--port N | --port 0] [--data DIR]
-//                  [--log FILE] [--fault PREFIX=SPEC]... [--clock ISO-TIME]
+//                  [--log FILE] [--fault PREFIX=KIND]... [--clock ISO-TIME]
 //                  [--threads N]
 
 #include <optional>

@@ -208,11 +208,11 @@ void ServiceServer::handleAdmin(const httplib::Request& request, httplib::Respon
     std::string body = "ok\n";
     int status = 200;
     if (action == "fault" && method == "POST") {
-        std::string spec = parsed.param("kind");
+        std::string faultText = parsed.param("kind");
         for (const char* option : {"ms", "bytes", "times"})
             if (!parsed.param(option).empty())
-                spec += std::string(",") + option + "=" + parsed.param(option);
-        const auto fault = Fault::parse(spec);
+                faultText += std::string(",") + option + "=" + parsed.param(option);
+        const auto fault = Fault::parse(faultText);
         if (parsed.param("prefix").empty() || !fault) {
             status = 400;
             body =

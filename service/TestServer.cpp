@@ -46,8 +46,8 @@ void TestServer::clearRequests() {
     server_->log().clear();
 }
 
-bool TestServer::setFault(const std::string& pathPrefix, const std::string& spec) {
-    const auto fault = Fault::parse(spec);
+bool TestServer::setFault(const std::string& pathPrefix, const std::string& faultText) {
+    const auto fault = Fault::parse(faultText);
     if (!fault) return false;
     server_->faults().set(pathPrefix, *fault);
     return true;

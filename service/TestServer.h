@@ -10,7 +10,7 @@
 //   ... drive the client ...
 //   server.requests()   // method, path, query, target, body of each request
 //
-// Fault specs: "0", "-1", "html", "html-once", "slow", "long", "cut", "close",
+// Faults: "0", "-1", "html", "html-once", "slow", "long", "cut", "close",
 // "500", optionally followed by ",ms=N" (slow), ",bytes=N" (long), ",times=N".
 
 #include <memory>
@@ -45,8 +45,8 @@ public:
     std::vector<SeenRequest> requests() const;
     void clearRequests();
 
-    // False for an unknown fault spec.
-    bool setFault(const std::string& pathPrefix, const std::string& spec);
+    // False for an unknown fault.
+    bool setFault(const std::string& pathPrefix, const std::string& faultText);
     void clearFaults();
 
     // The service clock starts at `time` and runs on.

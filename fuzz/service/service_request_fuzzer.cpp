@@ -1,5 +1,5 @@
 // Any bytes as a request target: parsed and answered like the server does, and
-// read as a fault spec like the admin endpoint does. Nothing may crash, and a
+// read as a fault like the admin endpoint does. Nothing may crash, and a
 // reply always has a body.
 
 #include <cstddef>

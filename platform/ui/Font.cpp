@@ -30,8 +30,8 @@ FontSpec defaultFont() {
     return FontSpec{u"", 12, false};
 }
 
-QFont Font::toQFont(const FontSpec& spec) {
-    QString face = QString::fromStdU16String(spec.face);
+QFont Font::toQFont(const FontSpec& choice) {
+    QString face = QString::fromStdU16String(choice.face);
     QFont font;
     QStringList families;
     // "幼圆" is a Chinese round face of the phone; fontconfig has no such name
@@ -40,8 +40,8 @@ QFont Font::toQFont(const FontSpec& spec) {
     const QString cjk = cjkFallback();
     if (!cjk.isEmpty()) families << cjk;
     if (!families.isEmpty()) font.setFamilies(families);
-    font.setPixelSize(spec.pixelSize > 0 ? spec.pixelSize : 12);
-    font.setBold(spec.bold);
+    font.setPixelSize(choice.pixelSize > 0 ? choice.pixelSize : 12);
+    font.setBold(choice.bold);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }

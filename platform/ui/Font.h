@@ -21,7 +21,7 @@ FontSpec defaultFont();
 
 class Font final {
 public:
-    static QFont toQFont(const FontSpec& spec);
+    static QFont toQFont(const FontSpec& choice);
 };
 
 }  // namespace platform::ui

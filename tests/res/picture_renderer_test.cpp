@@ -19,11 +19,11 @@ using res::PictureSpec;
 class MalformedManifestLine : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(MalformedManifestLine, IsRejectedWithItsLineNumber) {
-    std::vector<PictureSpec> specs;
+    std::vector<PictureSpec> recipes;
     QString error;
     const QString text = QStringLiteral("# pictures\n\nok.png | 4x4 | - | pips(#ffffff)\n") +
                          QString::fromUtf8(GetParam());
-    EXPECT_FALSE(PictureManifest::parse(text, &specs, &error));
+    EXPECT_FALSE(PictureManifest::parse(text, &recipes, &error));
     EXPECT_TRUE(error.startsWith(QStringLiteral("line 4:"))) << error.toStdString();
 }
 
@@ -39,26 +39,26 @@ INSTANTIATE_TEST_SUITE_P(
         "a.png | 10x10 | - | badge(#ff0000)"));
 
 TEST(PictureManifest, ReadsEveryFieldOfALine) {
-    std::vector<PictureSpec> specs;
+    std::vector<PictureSpec> recipes;
     QString error;
     ASSERT_TRUE(
         PictureManifest::parse(QStringLiteral("Weather icon/Qing(BT).png | 100x60 | tile:#0ea5e9 | "
                                               "svg(w/clear-day.svg, 0.1 0.2 0.5 0.6, #ffffff, 90); "
                                               "pips(#ff0000 #00ff00); badge(#dc2626, !)\n"),
-                               &specs, &error))
+                               &recipes, &error))
         << error.toStdString();
-    ASSERT_EQ(specs.size(), 1u);
-    const PictureSpec& spec = specs[0];
-    EXPECT_EQ(spec.output, QStringLiteral("Weather icon/Qing(BT).png"));
-    EXPECT_EQ(spec.size, QSize(100, 60));
-    EXPECT_EQ(spec.background, QStringLiteral("tile:#0ea5e9"));
-    ASSERT_EQ(spec.layers.size(), 3u);
-    EXPECT_EQ(spec.layers[0].source, QStringLiteral("w/clear-day.svg"));
-    EXPECT_EQ(spec.layers[0].box, QRectF(0.1, 0.2, 0.5, 0.6));
-    EXPECT_EQ(spec.layers[0].tint, QColor(Qt::white));
-    EXPECT_EQ(spec.layers[0].rotation, 90.0);
-    EXPECT_EQ(spec.layers[1].colours.size(), 2u);
-    EXPECT_EQ(spec.layers[2].text, QStringLiteral("!"));
+    ASSERT_EQ(recipes.size(), 1u);
+    const PictureSpec& recipe = recipes[0];
+    EXPECT_EQ(recipe.output, QStringLiteral("Weather icon/Qing(BT).png"));
+    EXPECT_EQ(recipe.size, QSize(100, 60));
+    EXPECT_EQ(recipe.background, QStringLiteral("tile:#0ea5e9"));
+    ASSERT_EQ(recipe.layers.size(), 3u);
+    EXPECT_EQ(recipe.layers[0].source, QStringLiteral("w/clear-day.svg"));
+    EXPECT_EQ(recipe.layers[0].box, QRectF(0.1, 0.2, 0.5, 0.6));
+    EXPECT_EQ(recipe.layers[0].tint, QColor(Qt::white));
+    EXPECT_EQ(recipe.layers[0].rotation, 90.0);
+    EXPECT_EQ(recipe.layers[1].colours.size(), 2u);
+    EXPECT_EQ(recipe.layers[2].text, QStringLiteral("!"));
 }
 
 // Composes single-layer pictures from SVG files written for the test.
@@ -79,13 +79,13 @@ protected:
 
     QImage compose(const QString& layers, QString* error = nullptr,
                    const QString& size = QStringLiteral("20x20")) {
-        std::vector<PictureSpec> specs;
+        std::vector<PictureSpec> recipes;
         QString parseError;
         EXPECT_TRUE(PictureManifest::parse(
-            QStringLiteral("out.png | %1 | - | %2").arg(size, layers), &specs, &parseError))
+            QStringLiteral("out.png | %1 | - | %2").arg(size, layers), &recipes, &parseError))
             << parseError.toStdString();
         QString composeError;
-        const QImage image = composer_->compose(specs.at(0), &composeError);
+        const QImage image = composer_->compose(recipes.at(0), &composeError);
         if (error) *error = composeError;
         return image;
     }

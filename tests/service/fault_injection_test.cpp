@@ -12,7 +12,7 @@ const std::u16string kThreeDay =
 const std::string kPrefix = "/spservers/kuvaro_weathers";
 
 struct NoDataCase {
-    const char* spec;
+    const char* faultText;
     const char16_t* startsWith;
 };
 
@@ -20,7 +20,7 @@ class RepliesWithoutData : public RunningService,
                            public ::testing::WithParamInterface<NoDataCase> {};
 
 TEST_P(RepliesWithoutData, AreReadByTheClientAsNoData) {
-    ASSERT_TRUE(server.setFault(kPrefix, GetParam().spec));
+    ASSERT_TRUE(server.setFault(kPrefix, GetParam().faultText));
     const auto reply = fetch(kThreeDay, 3);
     ASSERT_TRUE(reply);
     EXPECT_TRUE(reply->starts_with(GetParam().startsWith)) << platform::toUtf8(*reply);

@@ -13,23 +13,23 @@ namespace res {
 
 PictureComposer::PictureComposer(QHash<QString, QString> roots) : roots_(std::move(roots)) {}
 
-QImage PictureComposer::compose(const PictureSpec& spec, QString* error) {
-    QImage image(spec.size, QImage::Format_ARGB32_Premultiplied);
+QImage PictureComposer::compose(const PictureSpec& recipe, QString* error) {
+    QImage image(recipe.size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
                            QPainter::TextAntialiasing);
-    drawBackground(painter, spec.size, spec.background);
-    for (const PictureLayer& layer : spec.layers) {
+    drawBackground(painter, recipe.size, recipe.background);
+    for (const PictureLayer& layer : recipe.layers) {
         switch (layer.kind) {
             case PictureLayer::Kind::Svg:
-                if (!drawSvg(painter, spec.size, layer, error)) return {};
+                if (!drawSvg(painter, recipe.size, layer, error)) return {};
                 break;
             case PictureLayer::Kind::Pips:
-                drawPips(painter, spec.size, layer);
+                drawPips(painter, recipe.size, layer);
                 break;
             case PictureLayer::Kind::Badge:
-                drawBadge(painter, spec.size, layer);
+                drawBadge(painter, recipe.size, layer);
                 break;
         }
     }

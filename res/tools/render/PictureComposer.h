@@ -20,7 +20,7 @@ public:
     explicit PictureComposer(QHash<QString, QString> roots);
 
     // Returns a null image and sets *error when a source cannot be read.
-    QImage compose(const PictureSpec& spec, QString* error);
+    QImage compose(const PictureSpec& recipe, QString* error);
 
 private:
     bool drawSvg(QPainter& painter, const QSize& size, const PictureLayer& layer, QString* error);

@@ -12,7 +12,8 @@ bool parseColour(const QString& text, QColor* colour) {
 
 }  // namespace
 
-bool PictureManifest::parse(const QString& text, std::vector<PictureSpec>* specs, QString* error) {
+bool PictureManifest::parse(const QString& text, std::vector<PictureSpec>* recipes,
+                            QString* error) {
     const QStringList lines = text.split(u'\n');
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
@@ -23,25 +24,25 @@ bool PictureManifest::parse(const QString& text, std::vector<PictureSpec>* specs
             *error = where + QStringLiteral("expected output | size | background | layers");
             return false;
         }
-        PictureSpec spec;
-        spec.line = i + 1;
-        spec.output = fields[0].trimmed();
+        PictureSpec recipe;
+        recipe.line = i + 1;
+        recipe.output = fields[0].trimmed();
         const QStringList size = fields[1].trimmed().split(u'x');
         bool okW = false;
         bool okH = false;
-        if (size.size() == 2) spec.size = QSize(size[0].toInt(&okW), size[1].toInt(&okH));
-        if (!okW || !okH || spec.size.isEmpty() || spec.output.isEmpty() ||
-            spec.output.contains(QStringLiteral(".."))) {
+        if (size.size() == 2) recipe.size = QSize(size[0].toInt(&okW), size[1].toInt(&okH));
+        if (!okW || !okH || recipe.size.isEmpty() || recipe.output.isEmpty() ||
+            recipe.output.contains(QStringLiteral(".."))) {
             *error = where + QStringLiteral("bad output name or size");
             return false;
         }
-        spec.background = fields[2].trimmed();
+        recipe.background = fields[2].trimmed();
         QColor unused;
-        if (spec.background != QStringLiteral("-") &&
-            !((spec.background.startsWith(QStringLiteral("tile:")) ||
-               spec.background.startsWith(QStringLiteral("fill:"))) &&
-              parseColour(spec.background.mid(5), &unused))) {
-            *error = where + QStringLiteral("bad background ") + spec.background;
+        if (recipe.background != QStringLiteral("-") &&
+            !((recipe.background.startsWith(QStringLiteral("tile:")) ||
+               recipe.background.startsWith(QStringLiteral("fill:"))) &&
+              parseColour(recipe.background.mid(5), &unused))) {
+            *error = where + QStringLiteral("bad background ") + recipe.background;
             return false;
         }
         for (const QString& layerText : fields[3].split(u';', Qt::SkipEmptyParts)) {
@@ -51,9 +52,9 @@ bool PictureManifest::parse(const QString& text, std::vector<PictureSpec>* specs
                 *error = where + layerError;
                 return false;
             }
-            spec.layers.push_back(layer);
+            recipe.layers.push_back(layer);
         }
-        specs->push_back(spec);
+        recipes->push_back(recipe);
     }
     return true;
 }

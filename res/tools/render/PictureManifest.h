@@ -17,7 +17,7 @@ class PictureManifest final {
 public:
     // Parses the whole text; on the first malformed line returns false and
     // describes it in *error.
-    static bool parse(const QString& text, std::vector<PictureSpec>* specs, QString* error);
+    static bool parse(const QString& text, std::vector<PictureSpec>* recipes, QString* error);
 
 private:
     static bool parseLayer(const QString& text, PictureLayer* layer, QString* error);

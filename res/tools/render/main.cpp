@@ -36,24 +36,24 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(args[1]));
         return 1;
     }
-    std::vector<res::PictureSpec> specs;
+    std::vector<res::PictureSpec> recipes;
     QString error;
-    if (!res::PictureManifest::parse(QString::fromUtf8(manifestFile.readAll()), &specs, &error)) {
+    if (!res::PictureManifest::parse(QString::fromUtf8(manifestFile.readAll()), &recipes, &error)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(args[1]), qPrintable(error));
         return 1;
     }
     res::PictureComposer composer(roots);
     const QDir out(args[2]);
-    for (const res::PictureSpec& spec : specs) {
-        const QImage image = composer.compose(spec, &error);
-        const QString path = out.filePath(spec.output);
+    for (const res::PictureSpec& recipe : recipes) {
+        const QImage image = composer.compose(recipe, &error);
+        const QString path = out.filePath(recipe.output);
         if (image.isNull() || !QDir().mkpath(QFileInfo(path).path()) || !image.save(path, "PNG")) {
             std::fprintf(
-                stderr, "%s: line %d: %s\n", qPrintable(args[1]), spec.line,
+                stderr, "%s: line %d: %s\n", qPrintable(args[1]), recipe.line,
                 qPrintable(error.isEmpty() ? QStringLiteral("cannot write ") + path : error));
             return 1;
         }
     }
-    std::printf("%zu pictures\n", specs.size());
+    std::printf("%zu pictures\n", recipes.size());
     return 0;
 }

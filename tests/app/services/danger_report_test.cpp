@@ -97,10 +97,10 @@ TEST_F(DangerReportScreen, UnusableRepliesKeepThePreviousTable) {
     h.show(screen);
     h.command(screen, u"更新");
     const int rows = screen.Table().rowCount();
-    for (const char* spec : {"0", "-1", "html"}) {
-        SCOPED_TRACE(spec);
+    for (const char* faultText : {"0", "-1", "html"}) {
+        SCOPED_TRACE(faultText);
         h.server()->clearFaults();
-        ASSERT_TRUE(h.server()->setFault("/spservers/danger_report", spec));
+        ASSERT_TRUE(h.server()->setFault("/spservers/danger_report", faultText));
         h.messages().clear();
         h.command(screen, u"更新");
         EXPECT_EQ(h.messages().texts(), std::vector<std::u16string>{u"无法获取网络数据"});

@@ -160,10 +160,10 @@ TEST_P(ReportFamily_, DetailFromAnOldVersionIsRefused) {
 TEST_P(ReportFamily_, BadTitleRepliesStoreNothing) {
     const std::pair<const char*, std::u16string> faults[] = {
         {"-1", kVersionTooOld}, {"html", u"获取数据失败"}, {"close", u"地址无效"}};
-    for (const auto& [spec, message] : faults) {
-        SCOPED_TRACE(spec);
+    for (const auto& [faultText, message] : faults) {
+        SCOPED_TRACE(faultText);
         h.server()->clearFaults();
-        ASSERT_TRUE(h.server()->setFault("/spservers/report_title", spec));
+        ASSERT_TRUE(h.server()->setFault("/spservers/report_title", faultText));
         h.messages().clear();
         ReportListScreen list(family(), h.context(), nullptr);
         h.show(list);

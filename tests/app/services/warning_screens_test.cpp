@@ -274,7 +274,7 @@ TEST_P(WarningService_, TextScreenRepositionsTheMainMenuOnItsFirstPaint) {
 }
 
 struct Fault {
-    const char* spec;
+    const char* faultText;
     const char16_t* message;
 };
 
@@ -289,9 +289,9 @@ TEST_P(WarningFaults, BadRepliesChangeNothing) {
                             {"close", u"地址无效"}};
     unread() = 2;
     for (const Fault& f : faults) {
-        SCOPED_TRACE(f.spec);
+        SCOPED_TRACE(f.faultText);
         h.server()->clearFaults();
-        ASSERT_TRUE(h.server()->setFault(basePath(), f.spec));
+        ASSERT_TRUE(h.server()->setFault(basePath(), f.faultText));
         h.messages().clear();
         WarningListScreen list(service(), h.context(), nullptr);
         h.show(list);
