@@ -91,7 +91,7 @@ protected:
     // The application is started detached; its log shows up a moment later.
     std::string appLog(const std::string& waitFor, int expected = 1) const {
         std::string log;
-        for (int i = 0; i < 100; ++i) {
+        for (int i = 0; i < 400; ++i) {  // up to 20 s on a loaded machine
             log = readFile(root_ / "device" / "app.log");
             size_t count = 0;
             for (size_t at = log.find(waitFor); at != std::string::npos;
