@@ -1,5 +1,7 @@
 #include "app/services/ReportFamily.h"
 
+#include "app/services/ServiceMenus.h"
+
 namespace services {
 
 using platform::ui::SoftKeyMenu;
@@ -50,18 +52,12 @@ const ReportFamily kQuarterlyReports{
 };
 
 SoftKeyMenu ReportFamily::listMenu() const {
-    return {list.menu,
-            {list.back, u"返回", {}},
-            {0,
-             u"选项",
-             {{list.view, std::u16string(viewCaption), {}},
-              {list.update, u"更新", {}},
-              {list.remove, u"删除", {}},
-              {list.more, u"更多", {}}}}};
+    return titleListMenu({list.menu, list.back, list.view, list.update, list.remove, list.more},
+                         std::u16string(viewCaption), u"更多");
 }
 
 SoftKeyMenu ReportFamily::textMenu() const {
-    return {text.menu, {text.back, u"返回", {}}, {text.forward, u"转发", {}}};
+    return forwardingTextMenu(text.menu, text.back, text.forward);
 }
 
 }  // namespace services

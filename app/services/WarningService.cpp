@@ -1,5 +1,6 @@
 #include "app/services/WarningService.h"
 
+#include "app/services/ServiceMenus.h"
 #include "platform/net/ServiceHost.h"
 #include "platform/text/Utf.h"
 #include "weather/RequestPath.h"
@@ -32,18 +33,12 @@ const WarningService kFireWarnings{
 };
 
 SoftKeyMenu WarningService::listMenu() const {
-    return {list.menu,
-            {list.back, u"返回", {}},
-            {0,
-             u"选项",
-             {{list.view, u"查看", {}},
-              {list.update, u"更新", {}},
-              {list.remove, u"删除", {}},
-              {list.past, u"查看过往信息", {}}}}};
+    return titleListMenu({list.menu, list.back, list.view, list.update, list.remove, list.past},
+                         u"查看", u"查看过往信息");
 }
 
 SoftKeyMenu WarningService::textMenu() const {
-    return {text.menu, {text.back, u"返回", {}}, {text.forward, u"转发", {}}};
+    return forwardingTextMenu(text.menu, text.back, text.forward);
 }
 
 std::u16string pastWarningsUrl(std::u16string_view page) {

@@ -46,7 +46,7 @@ void Canvas::fillRect(const Rect& r, Color c) {
 }
 
 void Canvas::drawText(std::u16string_view text, const Rect& r, unsigned format,
-                      const FontSpec& font, Color color) {
+                      const FontChoice& font, Color color) {
     painter_.save();
     painter_.setFont(Font::toQFont(font));
     painter_.setPen(toQColor(color));
@@ -101,7 +101,7 @@ void Canvas::copyFrom(const Surface& source, const Rect& dst, int srcX, int srcY
     }
 }
 
-int Canvas::textHeight(std::u16string_view text, int width, const FontSpec& font) {
+int Canvas::textHeight(std::u16string_view text, int width, const FontChoice& font) {
     const QFontMetrics fm(Font::toQFont(font));
     const QString s = QString::fromRawData(reinterpret_cast<const QChar*>(text.data()),
                                            static_cast<qsizetype>(text.size()));

@@ -28,7 +28,7 @@ public:
 
     void fillRect(const Rect& r, Color c);
     // DT_* flags: alignment, DT_SINGLELINE, DT_WORDBREAK. Transparent background.
-    void drawText(std::u16string_view text, const Rect& r, unsigned format, const FontSpec& font,
+    void drawText(std::u16string_view text, const Rect& r, unsigned format, const FontChoice& font,
                   Color color);
     // Stretched into r; a null picture is skipped and not logged.
     void drawPicture(const Picture& picture, const Rect& r);
@@ -40,7 +40,7 @@ public:
     void copyFrom(const Surface& source, const Rect& dst, int srcX, int srcY);
 
     // Height the text takes when word-wrapped into `width`.
-    static int textHeight(std::u16string_view text, int width, const FontSpec& font);
+    static int textHeight(std::u16string_view text, int width, const FontChoice& font);
 
     QPainter& painter() { return painter_; }
 

@@ -19,7 +19,7 @@ struct DrawOp {
     Rect rect;            // line: left/top is the start, right/bottom the end
     std::u16string text;  // Text
     unsigned format = 0;  // Text: DT_* flags
-    FontSpec font;        // Text
+    FontChoice font;      // Text
     Color color;          // Text, Fill, Line
     std::u16string file;  // Picture: the device path it was loaded from
 };

@@ -26,11 +26,11 @@ QString cjkFallback() {
 
 }  // namespace
 
-FontSpec defaultFont() {
-    return FontSpec{u"", 12, false};
+FontChoice defaultFont() {
+    return FontChoice{u"", 12, false};
 }
 
-QFont Font::toQFont(const FontSpec& choice) {
+QFont Font::toQFont(const FontChoice& choice) {
     QString face = QString::fromStdU16String(choice.face);
     QFont font;
     QStringList families;

@@ -9,19 +9,19 @@
 
 namespace platform::ui {
 
-struct FontSpec {
+struct FontChoice {
     std::u16string face;  // empty: the default dialog font
     int pixelSize = 12;
     bool bold = false;
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontChoice&, const FontChoice&) = default;
 };
 
 // The default dialog font of the screens.
-FontSpec defaultFont();
+FontChoice defaultFont();
 
 class Font final {
 public:
-    static QFont toQFont(const FontSpec& choice);
+    static QFont toQFont(const FontChoice& choice);
 };
 
 }  // namespace platform::ui

@@ -118,7 +118,7 @@ void SoftKeyBar::paint(Canvas& canvas, int barHeight) const {
     if (barHeight <= 0) return;
     const Rect bar = barRect(w, h, barHeight);
     canvas.fillRect(bar, kBarColor);
-    const FontSpec font{u"", 14, true};
+    const FontChoice font{u"", 14, true};
     const Rect half{bar.left + 8, bar.top, bar.right - 8, bar.bottom};
     if (!menu_.left.text.empty())
         canvas.drawText(menu_.left.text, half, DT_LEFT | DT_VCENTER | DT_SINGLELINE, font,
@@ -136,7 +136,7 @@ void SoftKeyBar::paint(Canvas& canvas, int barHeight) const {
         const bool selected = i == selection_;
         if (selected) canvas.fillRect(r, kPopupSelected);
         canvas.drawText((*items)[i].text, r.inset(6, 0, 4, 0), DT_LEFT | DT_VCENTER | DT_SINGLELINE,
-                        FontSpec{u"", 14, false}, selected ? kWhite : kPopupText);
+                        FontChoice{u"", 14, false}, selected ? kWhite : kPopupText);
     }
 }
 

@@ -14,12 +14,12 @@ namespace {
 using res::PictureComposer;
 using res::PictureLayer;
 using res::PictureManifest;
-using res::PictureSpec;
+using res::PictureRecipe;
 
 class MalformedManifestLine : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(MalformedManifestLine, IsRejectedWithItsLineNumber) {
-    std::vector<PictureSpec> recipes;
+    std::vector<PictureRecipe> recipes;
     QString error;
     const QString text = QStringLiteral("# pictures\n\nok.png | 4x4 | - | pips(#ffffff)\n") +
                          QString::fromUtf8(GetParam());
@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
         "a.png | 10x10 | - | badge(#ff0000)"));
 
 TEST(PictureManifest, ReadsEveryFieldOfALine) {
-    std::vector<PictureSpec> recipes;
+    std::vector<PictureRecipe> recipes;
     QString error;
     ASSERT_TRUE(
         PictureManifest::parse(QStringLiteral("Weather icon/Qing(BT).png | 100x60 | tile:#0ea5e9 | "
@@ -48,7 +48,7 @@ TEST(PictureManifest, ReadsEveryFieldOfALine) {
                                &recipes, &error))
         << error.toStdString();
     ASSERT_EQ(recipes.size(), 1u);
-    const PictureSpec& recipe = recipes[0];
+    const PictureRecipe& recipe = recipes[0];
     EXPECT_EQ(recipe.output, QStringLiteral("Weather icon/Qing(BT).png"));
     EXPECT_EQ(recipe.size, QSize(100, 60));
     EXPECT_EQ(recipe.background, QStringLiteral("tile:#0ea5e9"));
@@ -79,7 +79,7 @@ protected:
 
     QImage compose(const QString& layers, QString* error = nullptr,
                    const QString& size = QStringLiteral("20x20")) {
-        std::vector<PictureSpec> recipes;
+        std::vector<PictureRecipe> recipes;
         QString parseError;
         EXPECT_TRUE(PictureManifest::parse(
             QStringLiteral("out.png | %1 | - | %2").arg(size, layers), &recipes, &parseError))

@@ -13,7 +13,7 @@ namespace res {
 
 PictureComposer::PictureComposer(QHash<QString, QString> roots) : roots_(std::move(roots)) {}
 
-QImage PictureComposer::compose(const PictureSpec& recipe, QString* error) {
+QImage PictureComposer::compose(const PictureRecipe& recipe, QString* error) {
     QImage image(recipe.size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PictureSpec.h"
+#include "PictureRecipe.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -20,7 +20,7 @@ public:
     explicit PictureComposer(QHash<QString, QString> roots);
 
     // Returns a null image and sets *error when a source cannot be read.
-    QImage compose(const PictureSpec& recipe, QString* error);
+    QImage compose(const PictureRecipe& recipe, QString* error);
 
 private:
     bool drawSvg(QPainter& painter, const QSize& size, const PictureLayer& layer, QString* error);

@@ -12,7 +12,7 @@ bool parseColour(const QString& text, QColor* colour) {
 
 }  // namespace
 
-bool PictureManifest::parse(const QString& text, std::vector<PictureSpec>* recipes,
+bool PictureManifest::parse(const QString& text, std::vector<PictureRecipe>* recipes,
                             QString* error) {
     const QStringList lines = text.split(u'\n');
     for (int i = 0; i < lines.size(); ++i) {
@@ -24,7 +24,7 @@ bool PictureManifest::parse(const QString& text, std::vector<PictureSpec>* recip
             *error = where + QStringLiteral("expected output | size | background | layers");
             return false;
         }
-        PictureSpec recipe;
+        PictureRecipe recipe;
         recipe.line = i + 1;
         recipe.output = fields[0].trimmed();
         const QStringList size = fields[1].trimmed().split(u'x');

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PictureSpec.h"
+#include "PictureRecipe.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,7 +17,7 @@ class PictureManifest final {
 public:
     // Parses the whole text; on the first malformed line returns false and
     // describes it in *error.
-    static bool parse(const QString& text, std::vector<PictureSpec>* recipes, QString* error);
+    static bool parse(const QString& text, std::vector<PictureRecipe>* recipes, QString* error);
 
 private:
     static bool parseLayer(const QString& text, PictureLayer* layer, QString* error);

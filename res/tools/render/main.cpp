@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(args[1]));
         return 1;
     }
-    std::vector<res::PictureSpec> recipes;
+    std::vector<res::PictureRecipe> recipes;
     QString error;
     if (!res::PictureManifest::parse(QString::fromUtf8(manifestFile.readAll()), &recipes, &error)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(args[1]), qPrintable(error));
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     }
     res::PictureComposer composer(roots);
     const QDir out(args[2]);
-    for (const res::PictureSpec& recipe : recipes) {
+    for (const res::PictureRecipe& recipe : recipes) {
         const QImage image = composer.compose(recipe, &error);
         const QString path = out.filePath(recipe.output);
         if (image.isNull() || !QDir().mkpath(QFileInfo(path).path()) || !image.save(path, "PNG")) {

@@ -24,7 +24,7 @@ struct PictureLayer final {
 };
 
 // One output file of the manifest.
-struct PictureSpec final {
+struct PictureRecipe final {
     QString output;  // path below the output folder, "Weather icon/Wu.png"
     QSize size;
     QString background;  // "-", "tile:#rrggbb" or "fill:#rrggbb"
