@@ -159,7 +159,7 @@ void CityDetailScreen::paintPicture(ui::Canvas& canvas, int width) const {
     const int x = width - 30 - degreeWidth_ * 3 / 2 - 16 * (characters + 1);
     canvas.drawText(temperature, Rect{x, 15, width, 60},
                     ui::DT_LEFT | ui::DT_TOP | ui::DT_SINGLELINE | ui::DT_NOCLIP,
-                    ui::FontSpec{u"Arial", 40, true}, ui::kWhite);
+                    ui::FontChoice{u"Arial", 40, true}, ui::kWhite);
     if (today.hasDetailTemperature()) {
         const int y = 55 - degreeHeight_ * 3 / 2;
         canvas.drawText(u"℃", Rect{width - 30 - degreeWidth_, y, width, y + degreeHeight_},
@@ -180,7 +180,7 @@ void CityDetailScreen::paintPicture(ui::Canvas& canvas, int width) const {
                     ui::kWhite);
     canvas.drawText(today.windForceText(), Rect{0, 100, right, 120}, kRightLine, font, ui::kWhite);
     canvas.drawText(cityName_, Rect{0, 120, right, 150}, kRightLine,
-                    ui::FontSpec{std::u16string(kind_.detailNameFace), 30, true}, ui::kWhite);
+                    ui::FontChoice{std::u16string(kind_.detailNameFace), 30, true}, ui::kWhite);
     canvas.drawText(today.weatherText(), Rect{0, 150, right, 170}, kRightLine, font, ui::kWhite);
     canvas.drawText(u"雨量" + std::u16string(today.rainfall()) + u"毫米", Rect{0, 170, right, 190},
                     kRightLine, font, ui::kWhite);

@@ -11,7 +11,7 @@ RegionChooser::RegionChooser(std::u16string className, const ForecastListKind& k
                              AppContext& context, ui::CDialog* parent)
     : ShellScreen(std::move(className), context, parent), kind_(kind), ids_(ids) {
     list_ = new QListWidget(this);
-    list_->setFont(ui::Font::toQFont(ui::FontSpec{u"Arial", 25, true}));
+    list_->setFont(ui::Font::toQFont(ui::FontChoice{u"Arial", 25, true}));
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     AddControl(ids.list, list_);

@@ -93,7 +93,7 @@ void CtevaloHelp::renderText() {
     Canvas c = textPicture_.canvas();
     c.fillRect(c.bounds(), Colors().background);
     c.drawText(text_, {4, 4, textWidth - 4, kTextHeight}, DT_LEFT | DT_WORDBREAK,
-               FontSpec{u"", 13, false}, kWhite);
+               FontChoice{u"", 13, false}, kWhite);
 }
 
 void CtevaloHelp::OnPaint(Canvas& canvas) {

@@ -23,7 +23,7 @@ void CtevaloLoGo::OnPaint(Canvas& canvas) {
     const Rect client = GetClientRect();
     canvas.fillRect(client, Colors().background);
     canvas.drawText(introText(), client.inset(14, 14, 14, 0), DT_LEFT | DT_WORDBREAK,
-                    FontSpec{u"", 14, false}, kWhite);
+                    FontChoice{u"", 14, false}, kWhite);
 }
 
 void CtevaloLoGo::OnKeyDown(int) {

@@ -38,7 +38,7 @@ void CtevaloSetupWizard::OnPaint(Canvas& canvas) {
     canvas.fillRect(client, Colors().background);
     canvas.drawText(u"欢迎使用米多晴雨匣，请选择：",
                     {14, TopMargin() + 20, client.right - 14, TopMargin() + 50},
-                    DT_LEFT | DT_VCENTER | DT_SINGLELINE, FontSpec{u"", 14, true}, kWhite);
+                    DT_LEFT | DT_VCENTER | DT_SINGLELINE, FontChoice{u"", 14, true}, kWhite);
     if (settingUp_) {
         const int bottom = client.bottom - SoftKeyHeight();
         canvas.drawText(u"正在设置中，请稍候", {50, bottom - 30, client.right, bottom - 6},

@@ -37,7 +37,7 @@ void CtevaloSetupWizardQuey::OnPaint(Canvas& canvas) {
     canvas.fillRect(client, Colors().background);
     canvas.drawText(u"请输入您所在的城市（名称或拼音首字母）：",
                     {14, TopMargin() + 14, client.right - 14, TopMargin() + 56},
-                    DT_LEFT | DT_WORDBREAK, FontSpec{u"", 14, true}, kWhite);
+                    DT_LEFT | DT_WORDBREAK, FontChoice{u"", 14, true}, kWhite);
 }
 
 void CtevaloSetupWizardQuey::OnCommand(int id) {

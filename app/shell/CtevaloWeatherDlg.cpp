@@ -35,7 +35,7 @@ constexpr std::array<Item, MainMenuGrid::kItems> kItems{{
 
 constexpr int kDisasterItem = 4;
 constexpr int kFireItem = 5;
-const FontSpec kCaptionFont{u"", 11, false};
+const FontChoice kCaptionFont{u"", 11, false};
 
 }  // namespace
 

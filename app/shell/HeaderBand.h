@@ -14,7 +14,7 @@ class HeaderBand final {
 public:
     static void paint(platform::ui::Canvas& canvas, const platform::ui::Picture& bar, int topMargin,
                       std::u16string_view leftText);
-    static platform::ui::FontSpec font() { return {u"", 12, true}; }
+    static platform::ui::FontChoice font() { return {u"", 12, true}; }
 };
 
 }  // namespace app

@@ -23,7 +23,7 @@ TEST_F(CityDetail, CityNeverUpdatedShowsTheSample) {
     }
     const auto temperature = log.findText(u"28/32");
     ASSERT_TRUE(temperature.has_value());
-    EXPECT_EQ(temperature->font, (ui::FontSpec{u"Arial", 40, true}));
+    EXPECT_EQ(temperature->font, (ui::FontChoice{u"Arial", 40, true}));
     EXPECT_EQ(temperature->rect.top, 15);
     const auto name = log.findText(u"成都");
     ASSERT_TRUE(name.has_value());

@@ -79,13 +79,13 @@ TEST_F(CanvasRecords, TextKeepsRectangleAlignmentFontAndColour) {
         Canvas c(target, &log);
         c.fillRect({0, 0, 200, 40}, rgb(16, 77, 122));
         c.drawText(u"米多晴雨匣", {20, 0, 180, 26}, DT_RIGHT | DT_VCENTER | DT_SINGLELINE,
-                   FontSpec{u"幼圆", 15, true}, kWhite);
+                   FontChoice{u"幼圆", 15, true}, kWhite);
     }
     const auto t = log.findText(u"米多晴雨匣");
     ASSERT_TRUE(t);
     EXPECT_EQ(t->rect, (Rect{20, 0, 180, 26}));
     EXPECT_EQ(t->format, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
-    EXPECT_EQ(t->font, (FontSpec{u"幼圆", 15, true}));
+    EXPECT_EQ(t->font, (FontChoice{u"幼圆", 15, true}));
     EXPECT_EQ(t->color, kWhite);
     EXPECT_EQ(log.fillAt(5, 5), rgb(16, 77, 122));
     // Something white was painted: the Chinese text has glyphs.
