@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "store/NewWarningNotice.h"
 #include "today/TodayWarningReply.h"
 #include "weather/ForecastReply.h"
 #include "weather/RequestPath.h"
@@ -44,7 +45,9 @@ bool TodayUpdater::updateWarnings(store::WarningKind kind, const std::u16string&
     if (weather::checkForecastReply(reply) != weather::ReplyCheck::Ok) return false;
     // Warnings stored already stay as they are; the item keeps no unread count.
     const auto parsed = TodayWarningReply::parse(reply);
-    store_.addWarnings(kind, parsed.warnings, parsed.updateTime);
+    std::vector<std::u16string> newTitles;
+    if (store_.addWarnings(kind, parsed.warnings, parsed.updateTime, &newTitles))
+        store::announceNewWarnings(newTitles);
     return true;
 }
 

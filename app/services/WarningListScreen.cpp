@@ -4,6 +4,7 @@
 
 #include "app/services/WarningReply.h"
 #include "app/services/WarningTextScreen.h"
+#include "store/NewWarningNotice.h"
 #include "weather/HttpClient.h"
 
 namespace services {
@@ -68,10 +69,13 @@ void WarningListScreen::Update() {
         Prompt(u"数据查询失败");
         return;
     }
+    std::vector<std::u16string> newTitles;
     const int stored =
         reply.items.empty()
             ? 0
-            : warnings.storeWarnings(reply.items, reply.items.front().updateTime).value_or(0);
+            : warnings.storeWarnings(reply.items, reply.items.front().updateTime, &newTitles)
+                  .value_or(0);
+    store::announceNewWarnings(newTitles);
     if (stored > 0) unreadCount() = store::WarningStore::raisedUnreadCount(unreadCount(), stored);
     Reload();
     if (stored > 0)
