@@ -33,7 +33,7 @@ public:
 
     Reply answer(const ServiceRequest& request, const LocalTime& now);
 
-    // Switches the forecasts to the live source; call before serving.
+    // Switches the forecasts to the live source; call before the first request.
     void goLive(LiveOptions options);
     // The live source; nullptr in stand-in mode.
     LiveForecasts* live() { return live_.get(); }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 
 #include "service/OpenMeteoQuery.h"
 #include "service/OpenMeteoReply.h"
@@ -81,7 +82,16 @@ std::map<std::string, LiveForecasts::Cached> LiveForecasts::forecastsOf(
     }
     if (!mine.empty()) {
         lock.unlock();
-        const std::vector<FetchResult> results = fetch(mine);
+        std::vector<FetchResult> results;
+        try {
+            results = fetch(mine);
+        } catch (const std::exception& error) {
+            // Whatever went wrong, the places must leave the in-flight set, or
+            // every client waiting for them would wait for ever.
+            report(std::string("fetch failed: ") + error.what());
+            results.clear();
+            for (const City* city : mine) results.push_back({city->code, {}});
+        }
         lock.lock();
         for (const FetchResult& result : results) {
             Cached& cached = cache_[result.code];

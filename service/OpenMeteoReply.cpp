@@ -23,9 +23,10 @@ std::optional<double> numberAt(const json& array, size_t i) {
     return array[i].get<double>();
 }
 
+// WMO codes are small whole numbers; anything else is no code.
 std::optional<int> codeAt(const json& array, size_t i) {
     const auto value = numberAt(array, i);
-    if (!value) return std::nullopt;
+    if (!value || !(*value >= 0.0 && *value <= 1000.0)) return std::nullopt;
     return static_cast<int>(*value);
 }
 

@@ -145,6 +145,9 @@ std::optional<DayWeather> dayWeatherOf(const UpstreamDay& day) {
     if (!date || !first || !then || !day.low || !day.high || !day.windSpeedMs ||
         !day.precipitationMm)
         return std::nullopt;
+    // Temperatures no place on earth has are a broken reply, not weather.
+    const auto earthly = [](double celsius) { return celsius > -100.0 && celsius < 100.0; };
+    if (!earthly(*day.low) || !earthly(*day.high)) return std::nullopt;
     DayWeather out;
     out.month = date->month;
     out.day = date->day;

@@ -52,7 +52,8 @@ int directionCodeOf(std::optional<double> degrees, double metresPerSecond);
 std::optional<double> toMetresPerSecond(double value, std::string_view unit);
 
 // The product's day, or nothing when the upstream left out a value the day
-// needs (weather code, either temperature, wind speed or precipitation).
+// needs (weather code, either temperature, wind speed or precipitation) or
+// sent a temperature beyond ±100 °C.
 std::optional<DayWeather> dayWeatherOf(const UpstreamDay& day);
 
 }  // namespace service

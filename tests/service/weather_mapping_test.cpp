@@ -170,6 +170,11 @@ TEST(UpstreamDays, NeedEveryValueTheRecordCarries) {
         missing.*drop = std::nullopt;
         EXPECT_FALSE(dayWeatherOf(missing));
     }
+    for (const double absurd : {150.0, -120.0, 1e300}) {
+        UpstreamDay broken = day;
+        broken.high = absurd;
+        EXPECT_FALSE(dayWeatherOf(broken)) << absurd;
+    }
     UpstreamDay noCode = day;
     noCode.weatherCode.reset();
     EXPECT_FALSE(dayWeatherOf(noCode));
