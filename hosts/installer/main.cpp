@@ -42,12 +42,13 @@ int forwardToHost(void*, tevalo_setup_window owner, const char16_t* text, const 
     return platform::messageBox(owner, text ? text : u"", caption ? caption : u"", type);
 }
 
-// Installed from the system package, the payload lies in ../lib/tevalo-weather;
+// Installed from the system package, the payload lies in
+// ../lib/tevalo-weather/payload;
 // in a build folder, in the build's payload folder.
 std::string defaultPayload() {
     std::error_code error;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    const auto packaged = self.parent_path().parent_path() / "lib" / "tevalo-weather";
+    const auto packaged = self.parent_path().parent_path() / "lib" / "tevalo-weather" / "payload";
     if (!error && std::filesystem::is_directory(packaged, error)) return packaged.string();
     return TEVALO_DEFAULT_PAYLOAD;
 }

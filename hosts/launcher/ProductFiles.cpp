@@ -19,7 +19,7 @@ ProductFiles ProductFiles::find() {
     const fs::path bin = files.launcher.parent_path();
     files.installer = sibling(bin, "tevalo-installer", TEVALO_BUILT_INSTALLER);
     files.service = sibling(bin, "tevalo-service", TEVALO_BUILT_SERVICE);
-    const fs::path packaged = bin.parent_path() / "lib" / "tevalo-weather";
+    const fs::path packaged = bin.parent_path() / "lib" / "tevalo-weather" / "payload";
     files.payload = fs::is_directory(packaged, error) ? packaged : fs::path(TEVALO_BUILT_PAYLOAD);
     files.home = files.payload / "tevalo-home";
     return files;

@@ -2,7 +2,7 @@
 
 // Where the launcher finds the rest of the product. Installed from the package,
 // the programs sit next to it in /usr/bin and the payload in
-// /usr/lib/tevalo-weather; run from a build folder, the build's own places
+// /usr/lib/tevalo-weather/payload; run from a build folder, the build's own places
 // (compiled in) are used.
 
 #include <filesystem>

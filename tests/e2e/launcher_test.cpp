@@ -12,6 +12,7 @@
 #include <regex>
 
 #include "platform/device/DevicePath.h"
+#include "platform/window/WindowClass.h"
 #include "tests/e2e/ChildProgram.h"
 #include "tests/e2e/InstalledDevice.h"
 
@@ -51,6 +52,10 @@ protected:
         EXPECT_TRUE(program->start());
         return program;
     }
+    // The application runs and answers as a window (it does once its start-up pages show).
+    bool applicationReady() const {
+        return device_.applicationProcesses().size() == 1 && platform::findWindowByClass(u"晴雨匣");
+    }
     fs::path installRecord() const { return device_.root() / "xdg" / "tevalo" / "installed"; }
     fs::path userVolume() const {
         return device_.host(u"\\Program Files\\tevaloWeather\\CityDatabase.vol");
@@ -62,8 +67,7 @@ protected:
 TEST_F(LauncherTest, InstallsOnceRunsTheApplicationAndEndsWhatItStarted) {
     // First use: the installer's setup hook starts the application; tevalo waits for it.
     auto first = launcher({});
-    ASSERT_TRUE(waitUntil(90s, [&] { return device_.applicationProcesses().size() == 1; }))
-        << first->output();
+    ASSERT_TRUE(waitUntil(90s, [&] { return applicationReady(); })) << first->output();
     const int service = servicePid(first->output());
     ASSERT_GT(service, 0) << first->output();
     EXPECT_FALSE(processGone(service));
@@ -95,8 +99,7 @@ TEST_F(LauncherTest, InstallsOnceRunsTheApplicationAndEndsWhatItStarted) {
 
     // Stopping tevalo ends the application and the service it started.
     auto stopped = launcher({});
-    ASSERT_TRUE(waitUntil(90s, [&] { return device_.applicationProcesses().size() == 1; }))
-        << stopped->output();
+    ASSERT_TRUE(waitUntil(90s, [&] { return applicationReady(); })) << stopped->output();
     const int thirdService = servicePid(stopped->output());
     ::kill(static_cast<pid_t>(stopped->pid()), SIGTERM);
     ASSERT_TRUE(stopped->finish(60s).has_value()) << stopped->output();
@@ -130,8 +133,7 @@ TEST_F(LauncherTest, GivenServiceIsUsedAndNoLocalOneStarts) {
     auto run = launcher({QStringLiteral("--service"), QStringLiteral("127.0.0.1:9"),
                          QStringLiteral("--"), QStringLiteral("--first-paint")});
     // First use: the hook's application waits in its first-run pages; close it.
-    ASSERT_TRUE(waitUntil(90s, [&] { return device_.applicationProcesses().size() == 1; }))
-        << run->output();
+    ASSERT_TRUE(waitUntil(90s, [&] { return applicationReady(); })) << run->output();
     EXPECT_EQ(servicePid(run->output()), -1) << run->output();
     ASSERT_TRUE(device_.stopApplication());
     EXPECT_EQ(run->finish(60s), 0) << run->output();

@@ -30,10 +30,10 @@ deb="$work/out/tevalo-weather_${version}_amd64.deb"
 # 2. What it holds.
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' >"$work/contents"
 for path in /usr/bin/tevalo /usr/bin/tevaloWeather /usr/bin/tevalo-home /usr/bin/tevalo-installer \
-  /usr/bin/tevalo-service /usr/lib/tevalo-weather/tevaloWeather /usr/lib/tevalo-weather/tevalo-home \
-  /usr/lib/tevalo-weather/libtevaloWeatherToDay.so \
-  /usr/lib/tevalo-weather/libtevaloNewsletterWeatherStupDll.so \
-  /usr/lib/tevalo-weather/SystemCityDatabase.vol /usr/lib/tevalo-weather/tevalo/logo.png \
+  /usr/bin/tevalo-service /usr/lib/tevalo-weather/payload/tevaloWeather /usr/lib/tevalo-weather/payload/tevalo-home \
+  /usr/lib/tevalo-weather/payload/libtevaloWeatherToDay.so \
+  /usr/lib/tevalo-weather/payload/libtevaloNewsletterWeatherStupDll.so \
+  /usr/lib/tevalo-weather/payload/SystemCityDatabase.vol /usr/lib/tevalo-weather/payload/tevalo/logo.png \
   /usr/share/tevalo-weather/data/system_cities.csv \
   /usr/share/applications/org.example.TevaloWeather.desktop \
   /usr/share/metainfo/org.example.TevaloWeather.metainfo.xml \
@@ -101,7 +101,7 @@ if [[ -z "$pids" ]]; then
   cat "$work/first.log"
   fail "the first use did not start the application"
 else
-  cmp -s "$installed" "$root/usr/lib/tevalo-weather/tevaloWeather" ||
+  cmp -s "$installed" "$root/usr/lib/tevalo-weather/payload/tevaloWeather" ||
     fail "the device got another program than the package's"
   grep -qE 'serving (2[0-9]{3}|[3-9][0-9]{3}) places' "$work/first.log" ||
     fail "the stand-in did not read the packaged reference tables: $(cat "$work/first.log")"
