@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "platform/device/DevicePath.h"
+#include "platform/today/TodayCanvas.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/DisplayScale.h"
@@ -181,6 +182,50 @@ TEST_F(ScaledScreens, TallSurfacesCopyTheLogicalPartAsked) {
     EXPECT_EQ(target.pixelColor(10, 22), QColor(Qt::red));
     EXPECT_EQ(target.pixelColor(10, 58), QColor(Qt::red));
     EXPECT_EQ(target.pixelColor(10, 62), QColor(Qt::white));
+}
+
+// The home item draws through a plain pixel buffer; at scale 2 its off-screen band and
+// its copies keep the item's logical layout on twice the pixels.
+TEST_F(ScaledScreens, HomeItemBandCopiesItsLogicalPartAtTheScale) {
+    QImage window(2 * 100, 2 * 40, QImage::Format_ARGB32_Premultiplied);
+    window.fill(Qt::white);
+    tevalo_today_dc dc{};
+    dc.surface = {reinterpret_cast<uint32_t*>(window.bits()), window.width(), window.height(),
+                  static_cast<int32_t>(window.bytesPerLine()), 2};
+
+    platform::today::TodayBitmap band;
+    band.create(100, 40, dc);
+    EXPECT_EQ(band.height(), 40);
+    EXPECT_EQ(band.image().height(), 80);
+    {
+        platform::today::TodayCanvas canvas(band.dc(), 12);
+        canvas.fill({0, 10, 100, 20}, 0xFF0000);
+    }
+    platform::today::TodayCanvas canvas(dc, 12);
+    canvas.copy(band.image(), {0, 0, 100, 30});
+    // Logical rows 10-20 are device rows 20-40; nothing below logical row 30 is copied.
+    const QImage shown = platform::today::surfaceImage(dc.surface);
+    EXPECT_EQ(shown.pixelColor(50, 18), QColor(Qt::white));
+    EXPECT_EQ(shown.pixelColor(50, 22), QColor(Qt::red));
+    EXPECT_EQ(shown.pixelColor(50, 38), QColor(Qt::red));
+    EXPECT_EQ(shown.pixelColor(50, 42), QColor(Qt::white));
+}
+
+TEST_F(ScaledScreens, HomeItemPicturesComeFromTheirFileForTheScale) {
+    writePicture(root_ / "Pics" / "rain.png", 20, Qt::red);
+    writePicture(root_ / "Pics" / "rain@2x.png", 40, Qt::blue);
+    QImage window(200, 80, QImage::Format_ARGB32_Premultiplied);
+    window.fill(Qt::white);
+    tevalo_today_dc dc{};
+    dc.surface = {reinterpret_cast<uint32_t*>(window.bits()), window.width(), window.height(),
+                  static_cast<int32_t>(window.bytesPerLine()), 2};
+    {
+        platform::today::TodayCanvas canvas(dc, 12);
+        ASSERT_TRUE(canvas.picture((root_ / "Pics" / "rain.png").string(), {10, 10, 30, 30}));
+    }
+    EXPECT_EQ(window.pixelColor(21, 21), QColor(Qt::blue));
+    EXPECT_EQ(window.pixelColor(58, 58), QColor(Qt::blue));
+    EXPECT_EQ(window.pixelColor(62, 62), QColor(Qt::white));
 }
 
 }  // namespace
