@@ -39,8 +39,8 @@ int storedCitiesNamed(const fs::path& volume, const std::string& name) {
     }
     int count = -1;
     sqlite3_stmt* query = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT count(*) FROM UsersAddTeVoWeather WHERE p3 = ?", -1,
-                           &query, nullptr) == SQLITE_OK) {
+    if (sqlite3_prepare_v2(db, "SELECT count(*) FROM UsersAddTeVoWeather WHERE p3 = ?", -1, &query,
+                           nullptr) == SQLITE_OK) {
         sqlite3_bind_text(query, 1, name.c_str(), -1, SQLITE_TRANSIENT);
         if (sqlite3_step(query) == SQLITE_ROW) count = sqlite3_column_int(query, 0);
     }
@@ -74,8 +74,7 @@ TEST_P(InstalledUnderLocale, ShortcutAndStoredNamesAreUtf8) {
               1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, InstalledUnderLocale,
-                         ::testing::Values("C", "zh_CN.UTF-8"),
+INSTANTIATE_TEST_SUITE_P(Locales, InstalledUnderLocale, ::testing::Values("C", "zh_CN.UTF-8"),
                          [](const auto& info) {
                              std::string name = info.param;
                              for (char& c : name) {
