@@ -1,0 +1,34 @@
+#pragma once
+
+// A client connection to a test's X display, opened by its name. Xlib's headers stay
+// inside the .cpp files of this folder (their macros clash with Qt and GoogleTest);
+// windows travel as plain X ids.
+
+#include <string>
+
+struct _XDisplay;
+
+namespace x11 {
+
+using WindowId = unsigned long;
+
+class DisplayConnection final {
+public:
+    explicit DisplayConnection(const std::string& name);
+    ~DisplayConnection();
+    DisplayConnection(const DisplayConnection&) = delete;
+    DisplayConnection& operator=(const DisplayConnection&) = delete;
+
+    bool isOpen() const { return display_ != nullptr; }
+    _XDisplay* display() const { return display_; }
+    WindowId root() const;
+    // True while a window manager announces itself on the root window.
+    bool windowManagerRunning() const;
+    // Waits until the server has handled every request sent so far.
+    void sync() const;
+
+private:
+    _XDisplay* display_ = nullptr;
+};
+
+}  // namespace x11
