@@ -89,6 +89,10 @@ int QtMessageBox::show(const MessageBoxRequest& request) {
     }
     box.setEscapeButton(escape);
     box.exec();
+    // Without a window manager nobody hands the keyboard back to the screen that asked.
+    if (auto* owner = static_cast<QWidget*>(request.owner); owner && owner->window()->isVisible()) {
+        owner->window()->activateWindow();
+    }
     for (const Answer& a : answers) {
         if (box.clickedButton() == a.button) return a.answer;
     }

@@ -29,17 +29,24 @@ WindowId DisplayConnection::root() const {
 }
 
 bool DisplayConnection::windowManagerRunning() const {
+    return windowManagerWindow() != 0;
+}
+
+WindowId DisplayConnection::windowManagerWindow() const {
     const Atom check = XInternAtom(display_, "_NET_SUPPORTING_WM_CHECK", False);
     Atom type = 0;
     int format = 0;
     unsigned long items = 0;
     unsigned long after = 0;
     unsigned char* data = nullptr;
-    const bool found = XGetWindowProperty(display_, root(), check, 0, 1, False, XA_WINDOW, &type,
-                                          &format, &items, &after, &data) == Success &&
-                       items == 1;
+    WindowId window = 0;
+    if (XGetWindowProperty(display_, root(), check, 0, 1, False, XA_WINDOW, &type, &format, &items,
+                           &after, &data) == Success &&
+        data && items == 1) {
+        window = *reinterpret_cast<Window*>(data);
+    }
     if (data) XFree(data);
-    return found;
+    return window;
 }
 
 void DisplayConnection::sync() const {

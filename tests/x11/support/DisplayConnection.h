@@ -24,6 +24,8 @@ public:
     WindowId root() const;
     // True while a window manager announces itself on the root window.
     bool windowManagerRunning() const;
+    // The window by which the window manager announces itself (0 without one).
+    WindowId windowManagerWindow() const;
     // Waits until the server has handled every request sent so far.
     void sync() const;
 

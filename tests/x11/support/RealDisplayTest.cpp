@@ -42,11 +42,28 @@ void RealDisplayTest::startDisplay() {
     ASSERT_TRUE(input_->available()) << "the display offers no XTest";
     if (GetParam() != WindowManager::Openbox) return;
     windowManager_ = std::make_unique<e2e::ChildProgram>(
-        QStringLiteral("openbox"), QStringList{QStringLiteral("--sm-disable")},
+        QStringLiteral("openbox"),
+        QStringList{QStringLiteral("--sm-disable"), QStringLiteral("--config-file"),
+                    QString::fromStdString(writeOpenboxConfig().string())},
         displayEnvironment(), device_.outputFile("openbox"));
     ASSERT_TRUE(windowManager_->start());
     ASSERT_TRUE(waitFor([&] { return connection_->windowManagerRunning(); }))
         << windowManager_->output();
+}
+
+fs::path RealDisplayTest::writeOpenboxConfig() const {
+    // Openbox's defaults with an empty menu: the packaged configuration names a menu
+    // file only the "menu" package makes, and says so in a window of its own.
+    const fs::path folder = device_.root() / "openbox";
+    fs::create_directories(folder);
+    std::ofstream(folder / "menu.xml")
+        << "<openbox_menu xmlns=\"http://openbox.org/3.4/menu\">"
+           "<menu id=\"root-menu\" label=\"Openbox\"/></openbox_menu>\n";
+    std::ofstream(folder / "rc.xml")
+        << "<?xml version=\"1.0\"?>\n<openbox_config xmlns=\"http://openbox.org/3.4/rc\">"
+           "<menu><file>"
+        << (folder / "menu.xml").string() << "</file></menu></openbox_config>\n";
+    return folder / "rc.xml";
 }
 
 void RealDisplayTest::markSetupDone() {
@@ -97,6 +114,7 @@ bool RealDisplayTest::startApplication() {
         QString::fromStdString(device_.installedProgram().string()), QStringList{},
         displayEnvironment(), device_.outputFile("tevaloWeather"));
     if (!application_->start()) return false;
+    mainMenuSelection_ = 0;
     // The logo shows first; any key ends it, as a person impatient to start does.
     if (!waitForTop(kLogoTitle) && !waitForTop(kMainMenuTitle)) return false;
     if (isTopWithKeyboard(kLogoTitle)) input_->key("Return");
@@ -104,10 +122,15 @@ bool RealDisplayTest::startApplication() {
 }
 
 void RealDisplayTest::openMainMenuItem(int index) {
-    // Three columns on the 240-pixel device display.
-    for (int row = 0; row < index / 3; ++row) input_->key("Down");
-    for (int column = 0; column < index % 3; ++column) input_->key("Right");
+    // Three columns on the 240-pixel device display; the selection stays where the
+    // last opening left it.
+    const int from = mainMenuSelection_;
+    for (int row = from / 3; row < index / 3; ++row) input_->key("Down");
+    for (int row = from / 3; row > index / 3; --row) input_->key("Up");
+    for (int column = from % 3; column < index % 3; ++column) input_->key("Right");
+    for (int column = from % 3; column > index % 3; --column) input_->key("Left");
     input_->key("Return");
+    mainMenuSelection_ = index;
 }
 
 bool RealDisplayTest::startHome() {
@@ -150,7 +173,10 @@ bool RealDisplayTest::waitForScreen(const std::string& screenClass,
 std::optional<std::string> RealDisplayTest::messageOnTop() const {
     static const std::string kPrefix = "message:";
     const auto top = windows_->top();
-    if (!top || top->role.rfind(kPrefix, 0) != 0) return std::nullopt;
+    const auto focus = windows_->focused();
+    if (!top || !focus || focus->id != top->id || top->role.rfind(kPrefix, 0) != 0) {
+        return std::nullopt;
+    }
     return QByteArray::fromPercentEncoding(
                QByteArray::fromStdString(top->role.substr(kPrefix.size())))
         .toStdString();

@@ -62,8 +62,9 @@ protected:
     // the main menu is on top with the keyboard.
     bool startApplication();
     bool startHome();
-    // Walks the main menu's selection from item 0 to `index` with arrow keys and
-    // presses Return, as a person opens a function.
+    // Walks the main menu's selection to item `index` with arrow keys and presses
+    // Return, as a person opens a function (the selection starts at item 0 and stays
+    // on the item opened last).
     void openMainMenuItem(int index);
     bool applicationRunning() const { return application_ && application_->running(); }
     std::optional<int> applicationExit(std::chrono::milliseconds wait) {
@@ -81,7 +82,7 @@ protected:
     bool isScreenOnTopWithKeyboard(const std::string& screenClass) const;
     bool waitForScreen(const std::string& screenClass,
                        std::chrono::milliseconds wait = std::chrono::seconds(15));
-    // The text of the message box shown on top, or nothing.
+    // The text of the message box on top with the keyboard, or nothing.
     std::optional<std::string> messageOnTop() const;
     QImage grab(const QRect& area = {}) const;
 
@@ -99,7 +100,9 @@ protected:
     std::unique_ptr<e2e::ChildProgram> home_;
 
 private:
+    int mainMenuSelection_ = 0;
     void startDisplay();
+    std::filesystem::path writeOpenboxConfig() const;
     void markSetupDone();
     void writeOpener();
 };

@@ -108,9 +108,10 @@ bool viewable(Display* d, Window w) {
 std::vector<ShownWindow> WindowQuery::stack() const {
     Display* d = connection_.display();
     std::vector<ShownWindow> shown;
+    const WindowId manager = connection_.windowManagerWindow();
     // XQueryTree lists the children of the root bottom first.
     for (Window top : children(d, connection_.root())) {
-        if (!viewable(d, top)) continue;
+        if (top == manager || !viewable(d, top)) continue;
         const auto client = clientOf(d, top);
         if (!client || !viewable(d, *client)) continue;
         shown.push_back(describeWindow(d, *client));
