@@ -22,14 +22,24 @@ struct QueryCase {
     const char* name;
     int mainMenuItem;
     const char* listTitle;
-    std::vector<std::string> keysToQuery;  // from the list to its query dialog
+    std::vector<std::string> keysToQuery;  // from the list to its query dialog ("添加城市")
     const char* queryTitle;
     store::CityList list;
 };
 
 const QueryCase kQueryCases[] = {
-    {"ThreeDay", 0, "泰沃天气", {"F2", "Return"}, "泰沃天气城市查询", store::CityList::ThreeDay},
-    {"Weekly", 1, "天气周报", {"F2", "Return"}, "天气周报城市查询", store::CityList::Weekly},
+    {"ThreeDay",
+     0,
+     "泰沃天气",
+     {"F2", "Return", "Return"},
+     "泰沃天气城市查询",
+     store::CityList::ThreeDay},
+    {"Weekly",
+     1,
+     "天气周报",
+     {"F2", "Return", "Return"},
+     "天气周报城市查询",
+     store::CityList::Weekly},
     {"OnDemand",
      2,
      "天气点播",
@@ -87,7 +97,7 @@ TEST_P(ScenicChooserKeys, UpAndDownChooseAnySpotOfAProvince) {
     ASSERT_TRUE(startApplication()) << windows_->describe() << applicationOutput();
     openMainMenuItem(0);
     ASSERT_TRUE(waitForTop("泰沃天气")) << windows_->describe();
-    for (const char* key : {"F2", "Down", "Return"}) input_->key(key);  // "添加风景区"
+    for (const char* key : {"F2", "Return", "Down", "Return"}) input_->key(key);  // "添加风景区"
     ASSERT_TRUE(waitForScreen("CtevaloRegionalChoose")) << windows_->describe();
     for (std::size_t i = 0; i < province; ++i) input_->key("Down");
     input_->key("Return");
