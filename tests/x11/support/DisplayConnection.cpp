@@ -1,6 +1,5 @@
 #include "tests/x11/support/DisplayConnection.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 namespace x11 {
@@ -33,20 +32,24 @@ bool DisplayConnection::windowManagerRunning() const {
 }
 
 WindowId DisplayConnection::windowManagerWindow() const {
-    const Atom check = XInternAtom(display_, "_NET_SUPPORTING_WM_CHECK", False);
+    return numberProperty(root(), "_NET_SUPPORTING_WM_CHECK");
+}
+
+unsigned long DisplayConnection::numberProperty(WindowId window, const char* name) const {
     Atom type = 0;
     int format = 0;
     unsigned long items = 0;
     unsigned long after = 0;
     unsigned char* data = nullptr;
-    WindowId window = 0;
-    if (XGetWindowProperty(display_, root(), check, 0, 1, False, XA_WINDOW, &type, &format, &items,
-                           &after, &data) == Success &&
-        data && items == 1) {
-        window = *reinterpret_cast<Window*>(data);
+    unsigned long number = 0;
+    // 32-bit items (CARDINAL, WINDOW) arrive as longs.
+    if (XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 1, False,
+                           AnyPropertyType, &type, &format, &items, &after, &data) == Success &&
+        data && items == 1 && format == 32) {
+        number = *reinterpret_cast<unsigned long*>(data);
     }
     if (data) XFree(data);
-    return window;
+    return number;
 }
 
 void DisplayConnection::sync() const {

@@ -26,6 +26,8 @@ public:
     bool windowManagerRunning() const;
     // The window by which the window manager announces itself (0 without one).
     WindowId windowManagerWindow() const;
+    // The first 32-bit item of a window's property (a CARDINAL or WINDOW), 0 without one.
+    unsigned long numberProperty(WindowId window, const char* name) const;
     // Waits until the server has handled every request sent so far.
     void sync() const;
 

@@ -1,6 +1,5 @@
 #include "tests/x11/support/WindowQuery.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -39,22 +38,6 @@ bool hasProperty(Display* d, Window w, const char* name) {
     return has;
 }
 
-int pidOf(Display* d, Window w) {
-    Atom actual = 0;
-    int format = 0;
-    unsigned long items = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    int pid = 0;
-    if (XGetWindowProperty(d, w, XInternAtom(d, "_NET_WM_PID", False), 0, 1, False, XA_CARDINAL,
-                           &actual, &format, &items, &after, &data) == Success &&
-        data && items == 1) {
-        pid = static_cast<int>(*reinterpret_cast<unsigned long*>(data));
-    }
-    if (data) XFree(data);
-    return pid;
-}
-
 std::vector<Window> children(Display* d, Window w) {
     Window root = 0;
     Window parent = 0;
@@ -80,13 +63,14 @@ std::optional<Window> clientOf(Display* d, Window w, int depth = 0) {
     return std::nullopt;
 }
 
-ShownWindow describeWindow(Display* d, Window w) {
+ShownWindow describeWindow(const DisplayConnection& connection, Window w) {
+    Display* d = connection.display();
     ShownWindow shown;
     shown.id = w;
     shown.title = textProperty(d, w, "_NET_WM_NAME", XInternAtom(d, "UTF8_STRING", False));
     if (shown.title.empty()) shown.title = textProperty(d, w, "WM_NAME", AnyPropertyType);
     shown.role = textProperty(d, w, "WM_WINDOW_ROLE", AnyPropertyType);
-    shown.pid = pidOf(d, w);
+    shown.pid = static_cast<int>(connection.numberProperty(w, "_NET_WM_PID"));
     XWindowAttributes a{};
     if (XGetWindowAttributes(d, w, &a)) {
         int x = 0;
@@ -114,7 +98,7 @@ std::vector<ShownWindow> WindowQuery::stack() const {
         if (top == manager || !viewable(d, top)) continue;
         const auto client = clientOf(d, top);
         if (!client || !viewable(d, *client)) continue;
-        shown.push_back(describeWindow(d, *client));
+        shown.push_back(describeWindow(connection_, *client));
     }
     return shown;
 }
