@@ -51,6 +51,20 @@ int virtualKey(int qtKey) {
     }
 }
 
+// The loop of a running DoModal, a child of its screen.
+const QString kModalLoop = QStringLiteral("tevalo-modal-loop");
+
+void focusFirstControl(QWidget& screen) {
+    for (QWidget* w = screen.nextInFocusChain(); w && w != &screen; w = w->nextInFocusChain()) {
+        if (screen.isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            w->isVisibleTo(&screen)) {
+            w->setFocus();
+            return;
+        }
+    }
+    screen.setFocus();
+}
+
 // Without a window manager nobody hands the keyboard on when a window closes.
 void takeKeyboard(QWidget& window) {
     if (window.isVisible() && QGuiApplication::platformName() != QLatin1String("offscreen")) {
@@ -84,19 +98,10 @@ void CDialog::initialiseOnce() {
     if (initialised_) return;
     initialised_ = true;
     move(0, 0);
-    // The platform's rule: false means the screen has placed the focus itself.
-    if (OnInitDialog()) focusFirstControl();
-}
-
-void CDialog::focusFirstControl() {
-    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
-        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
-            w->isVisibleTo(this)) {
-            w->setFocus();
-            return;
-        }
-    }
-    setFocus();
+    // The platform's rule: true lets the framework put the focus on the first control
+    // that takes it (or the screen itself); false means the screen has set the focus
+    // itself and it stays there.
+    if (OnInitDialog()) focusFirstControl(*this);
 }
 
 int CDialog::DoModal() {
@@ -118,12 +123,11 @@ int CDialog::DoModal() {
     if (!ended_) {
         // A loop of its own rather than QDialog::exec, whose loop ends as soon as the
         // window hides: a minimised screen stays open until EndDialog.
-        QEventLoop loop;
-        modalLoop_ = &loop;
+        QEventLoop loop(this);
+        loop.setObjectName(kModalLoop);
         show();
         BringToFront();
         if (!ended_) loop.exec(QEventLoop::DialogExec);
-        modalLoop_ = nullptr;
     }
     runningModal_ = false;
     if (parentDialog_ && parentDialog_->modalChild_ == this) parentDialog_->modalChild_ = nullptr;
@@ -151,7 +155,9 @@ void CDialog::EndDialog(int result) {
     ended_ = true;
     if (runningModal_) {
         QDialog::done(result);
-        if (modalLoop_) modalLoop_->exit(result);
+        if (auto* loop = findChild<QEventLoop*>(kModalLoop, Qt::FindDirectChildrenOnly)) {
+            loop->exit(result);
+        }
     } else if (isVisible()) {
         hide();
     }
@@ -241,6 +247,8 @@ void CDialog::MakeFullScreen() {
     update();
 }
 
+// The screens this one runs modally stay above it (a hidden one is shown again) and
+// the topmost of them gets the focus, so no caller can cover an open screen.
 void CDialog::BringToFront() {
     if (!isVisible()) show();
     // This window, then the chain of screens it runs modally, each above the last.

@@ -14,18 +14,14 @@
 //   draw log of the last paint (drawLog()) lets tests read what is shown.
 // - Input arrives in the phone's handlers: OnKeyDown with VK_* codes (the
 //   emulator's keys), OnLButtonDown/Up for the pen (the mouse).
-// - DoModal runs the screen modally and returns the EndDialog value; hiding
-//   the screen (minimising) does not end the run. Create shows it modeless.
-// - OnInitDialog runs once before the screen is shown. Returning true lets the
-//   framework put the focus on the first control that takes it (or the screen
-//   itself); false means the screen has set the focus itself and it stays.
+// - DoModal runs the screen modally and returns the EndDialog value; Create
+//   shows it modeless. OnInitDialog runs once before the screen is shown.
 // - Screens find each other by caption or class (WindowRegistry) and exchange
 //   the numbered user messages synchronously (OnUserMessage).
 // - The minimised kind of size change hides the screen and brings the window
-//   behind to the front; without one, "返回失败" is shown. A screen run modally
-//   minimises the screen that runs it as well (that one is blocked meanwhile),
-//   and a screen that comes forward while a screen it opened is hidden shows
-//   that one again, so a minimised sub-screen returns with the main menu.
+//   behind to the front; without one, "返回失败" is shown. A screen that comes
+//   forward while a screen it opened is hidden shows that one again, so a
+//   minimised sub-screen never leaves its blocked parent as the only window.
 // - Child controls (check boxes, edit fields, time pickers) are ordinary Qt
 //   widgets registered under their control id (AddControl/GetDlgItem).
 
@@ -42,8 +38,6 @@
 #include "platform/ui/SoftKeyBar.h"
 #include "platform/ui/SoftKeyMenu.h"
 #include "platform/ui/WinDefs.h"
-
-class QEventLoop;
 
 namespace platform::ui {
 
@@ -87,9 +81,7 @@ public:
     Rect GetClientRect() const { return {0, 0, width(), height()}; }
     // Moves to (0, 0) with the whole display and shows the screen again.
     void MakeFullScreen();
-    // Raises the window above the others and gives it the focus. The screens it
-    // runs modally stay above it (a hidden one is shown again) and the topmost
-    // of them gets the focus, so no caller can cover an open screen.
+    // Raises the window above the others and gives it the focus.
     void BringToFront();
 
     // Painting.
@@ -159,15 +151,13 @@ protected:
 
 private:
     void initialiseOnce();
-    void focusFirstControl();
     void renderFrame();
     void runCommand(int id);
 
     std::u16string className_;
     std::u16string caption_;
     CDialog* parentDialog_;
-    CDialog* modalChild_ = nullptr;    // the screen this one runs modally now
-    QEventLoop* modalLoop_ = nullptr;  // the loop of DoModal; hiding does not end it
+    CDialog* modalChild_ = nullptr;  // the screen this one runs modally now
     DeviceDisplay display_;
     SoftKeyBar softKeys_;
     QImage frame_;
