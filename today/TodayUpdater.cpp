@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "today/TodayWarningReply.h"
+#include "store/WarningReply.h"
 #include "weather/ForecastReply.h"
 #include "weather/RequestPath.h"
 
@@ -43,9 +43,8 @@ bool TodayUpdater::updateWarnings(store::WarningKind kind, const std::u16string&
     if (!fetch_.fetch(path, 7 * static_cast<int>(ids.size()), reply)) return false;
     if (weather::checkForecastReply(reply) != weather::ReplyCheck::Ok) return false;
     // Warnings stored already stay as they are; the item keeps no unread count.
-    const auto parsed = TodayWarningReply::parse(reply);
-    store_.addWarnings(kind, parsed.warnings, parsed.updateTime);
-    return true;
+    const auto parsed = store::parseWarnings(reply);
+    return store_.addWarnings(kind, parsed.items, parsed.updateTime);
 }
 
 }  // namespace today

@@ -57,11 +57,11 @@ void ReportListScreen::Update() {
         return;
     }
     const ReportTitleReply reply = parseReportTitles(*text);
-    if (reply.status == ReplyStatus::VersionTooOld) {
+    if (reply.status == weather::ReplyStatus::VersionTooOld) {
         Prompt(kVersionTooOld);
         return;
     }
-    if (reply.status == ReplyStatus::QueryFailed) {
+    if (reply.status == weather::ReplyStatus::QueryFailed) {
         Prompt(kReadFailed);
         return;
     }
@@ -86,11 +86,11 @@ bool ReportListScreen::fetchText(const std::u16string& title) {
         return false;
     }
     const ReportDetailReply reply = parseReportDetail(*text);
-    if (reply.status == ReplyStatus::VersionTooOld) {
+    if (reply.status == weather::ReplyStatus::VersionTooOld) {
         Prompt(kVersionTooOld);
         return false;
     }
-    if (reply.status != ReplyStatus::Ok) return false;
+    if (reply.status != weather::ReplyStatus::Ok) return false;
     report->updateTime = reply.updateTime;
     if (reply.text) report->text = *reply.text;
     return reports.updateById(report->id, *report);

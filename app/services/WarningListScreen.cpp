@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/services/WarningReply.h"
 #include "app/services/WarningTextScreen.h"
+#include "store/WarningReply.h"
 #include "weather/HttpClient.h"
 
 namespace services {
@@ -59,12 +59,12 @@ void WarningListScreen::Update() {
         Prompt(u"数据查询失败");
         return;
     }
-    const WarningReply reply = parseWarnings(*text);
-    if (reply.status == ReplyStatus::VersionTooOld) {
+    const store::WarningReply reply = store::parseWarnings(*text);
+    if (reply.status == weather::ReplyStatus::VersionTooOld) {
         Prompt(u"软件版本过低");
         return;
     }
-    if (reply.status == ReplyStatus::QueryFailed) {
+    if (reply.status == weather::ReplyStatus::QueryFailed) {
         Prompt(u"数据查询失败");
         return;
     }

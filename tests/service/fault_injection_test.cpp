@@ -31,14 +31,16 @@ TEST_P(RepliesWithoutData, AreReadByTheClientAsNoData) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, RepliesWithoutData,
                          ::testing::Values(NoDataCase{"0", u"0"}, NoDataCase{"-1", u"-1"},
-                                           NoDataCase{"html", u"<"}, NoDataCase{"500", u"<"}));
+                                           NoDataCase{"html", u"<"}));
 
 using Faults = RunningService;
 
-TEST_F(Faults, ServerErrorCarriesStatus500) {
+// The error page never passes for data: the client reads it as a failed read.
+TEST_F(Faults, ServerErrorCarriesStatus500AndIsAFailedRead) {
     server.setFault(kPrefix, "500");
-    fetch(kThreeDay, 3);
+    const auto reply = fetch(kThreeDay, 3);
     EXPECT_EQ(server.requests().back().status, 500);
+    EXPECT_EQ(weather::checkForecastReply(reply), weather::ReplyCheck::ReadFailed);
 }
 
 TEST_F(Faults, HtmlOnceIsOvercomeByTheOneCallFetchsRetry) {
