@@ -66,9 +66,10 @@ void ReportListScreen::Update() {
         return;
     }
     const store::ReportStore reports(Context().volumes(), family_.table);
-    for (const auto& report : reply.items) reports.addOrReplace(report);
+    const bool stored = reports.addOrReplaceAll(reply.items);
     SelectRow(0);
     Reload();
+    if (!stored) ReportStoreFailure();
 }
 
 bool ReportListScreen::fetchText(const std::u16string& title) {
@@ -93,7 +94,9 @@ bool ReportListScreen::fetchText(const std::u16string& title) {
     if (reply.status != weather::ReplyStatus::Ok) return false;
     report->updateTime = reply.updateTime;
     if (reply.text) report->text = *reply.text;
-    return reports.updateById(report->id, *report);
+    if (reports.updateById(report->id, *report)) return true;
+    ReportStoreFailure();
+    return false;
 }
 
 void ReportListScreen::OpenRow(int row) {
@@ -114,8 +117,10 @@ void ReportListScreen::OpenRow(int row) {
 void ReportListScreen::DeleteSelected() {
     if (ShownTitles().empty()) return;
     if (!store::ReportStore(Context().volumes(), family_.table)
-             .removeByTitle(ShownTitles()[SelectedRow()]))
+             .removeByTitle(ShownTitles()[SelectedRow()])) {
+        ReportStoreFailure();
         return;
+    }
     if (!family_.keepSelection) SelectRow(0);
     Reload();
 }

@@ -68,10 +68,13 @@ void WarningListScreen::Update() {
         Prompt(u"数据查询失败");
         return;
     }
-    const int stored =
-        reply.items.empty()
-            ? 0
-            : warnings.storeWarnings(reply.items, reply.items.front().updateTime).value_or(0);
+    const auto result = warnings.storeWarnings(reply.items, reply.updateTime);
+    if (!result) {
+        Reload();
+        ReportStoreFailure();
+        return;
+    }
+    const int stored = *result;
     if (stored > 0) unreadCount() = store::WarningStore::raisedUnreadCount(unreadCount(), stored);
     Reload();
     if (stored > 0)

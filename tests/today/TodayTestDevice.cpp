@@ -89,8 +89,8 @@ void TodayTestDevice::setTodayFlag(const std::u16string& name, const std::u16str
 
 void TodayTestDevice::storeStamp(const std::u16string& stamp) {
     store::CityUpdateRecord record;
-    record.cityId = store::kStampCityId;
-    record.cityName = store::kStampCityName;
+    record.cityId = u"65535";
+    record.cityName = u"更新时间";
     record.days[0] = stamp;
     store::UpdateStampStore(volumes(), store::CityList::ThreeDay).addOrReplace(record);
 }
@@ -107,13 +107,11 @@ void TodayTestDevice::storeDays(const std::u16string& name, const std::u16string
 }
 
 void TodayTestDevice::setUpdateTime(const std::u16string& text) {
-    store::SettingStore(volumes()).store(
-        {store::kUpdateTimesSettingId, store::kUpdateTimesSettingName, u"1", u"", text});
+    store::SettingStore(volumes()).store({u"6", u"自动更新时间", u"1", u"", text});
 }
 
 void TodayTestDevice::setClientCode(const std::u16string& code) {
-    store::SettingStore(volumes()).store(
-        {store::kClientCodeSettingId, store::kClientCodeSettingName, u"", code, u""});
+    store::SettingStore(volumes()).store({u"21", u"3天7天气鉴权码", u"", code, u""});
 }
 
 void TodayTestDevice::addWarning(store::WarningKind kind, const std::u16string& id,
