@@ -121,8 +121,7 @@ void ReportListScreen::DeleteSelected() {
         ReportStoreFailure();
         return;
     }
-    if (!family_.keepSelection) SelectRow(0);
-    Reload();
+    ReloadAfterDelete();
 }
 
 }  // namespace services
