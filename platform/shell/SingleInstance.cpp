@@ -51,6 +51,16 @@ bool SingleInstance::askRunningToActivate() {
     return false;
 }
 
+bool SingleInstance::bringRunningToFront() {
+    QLocalSocket probe;
+    probe.connectToServer(name_);
+    if (!probe.waitForConnected(kPauseMs)) return false;
+    probe.write(kActivate);
+    probe.waitForBytesWritten(kPauseMs);
+    probe.disconnectFromServer();
+    return true;
+}
+
 bool SingleInstance::claim() {
     if (server_.listen(name_)) return true;
     // Someone holds the name: a live instance answers, a crashed one left a

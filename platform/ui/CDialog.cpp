@@ -216,7 +216,11 @@ void CDialog::BringToFront() {
 }
 
 void CDialog::renderFrame() {
-    if (frame_.size() != size()) frame_ = QImage(size(), QImage::Format_RGB32);
+    // The frame has the window's device pixels; the screens paint in logical ones.
+    const qreal ratio = devicePixelRatio();
+    const QSize pixels = size() * ratio;
+    if (frame_.size() != pixels) frame_ = QImage(pixels, QImage::Format_RGB32);
+    frame_.setDevicePixelRatio(ratio);
     log_.clear();
     Canvas canvas(frame_, &log_);
     canvas.fillRect(GetClientRect(), BackgroundColor());
