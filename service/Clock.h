@@ -16,11 +16,12 @@ public:
 
     LocalTime now() const;
 
-    // From now on the clock reads `time` and runs on from there.
+    // From now on the clock reads `time` and runs on from there: it reads
+    // `time` for the whole of the next second, never a second more.
     void startAt(const LocalTime& time);
 
 private:
-    std::atomic<long long> offsetSeconds_{0};
+    std::atomic<long long> offsetMilliseconds_{0};
 };
 
 }  // namespace service

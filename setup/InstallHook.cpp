@@ -23,15 +23,20 @@ std::u16string joinPath(std::u16string_view folder, std::u16string_view name) {
     return path + std::u16string(name);
 }
 
-void registerTodayItem(const platform::Registry& registry) {
+// False when any value could not be written.
+bool registerTodayItem(const platform::Registry& registry) {
     const std::pair<std::u16string_view, std::uint32_t> numbers[] = {
         {u"Flags", 0}, {u"Options", 0},       {u"Enabled", 1},
         {u"Order", 1}, {u"Selectability", 2}, {u"Type", 4},
     };
+    bool written = true;
     for (const auto& [name, value] : numbers) {
-        registry.setDword(RegistryHive::LocalMachine, kTodayItemKey, name, value);
+        written = registry.setDword(RegistryHive::LocalMachine, kTodayItemKey, name, value) &&
+                  written;
     }
-    registry.setString(RegistryHive::LocalMachine, kTodayItemKey, u"DLL", kTodayLibraryCopy);
+    return registry.setString(RegistryHive::LocalMachine, kTodayItemKey, u"DLL",
+                              kTodayLibraryCopy) &&
+           written;
 }
 
 void createProgramsShortcut(const std::u16string& quotedProgram) {
@@ -65,7 +70,9 @@ int installExit(tevalo_setup_window parent, std::u16string_view installFolder,
     const platform::Registry registry = platform::Registry::forDevice();
 
     if (!registry.createKey(RegistryHive::CurrentUser, kAppKey)) return codeINSTALL_EXIT_DONE;
-    registry.setString(RegistryHive::CurrentUser, kAppKey, kAppPathValue, program);
+    if (!registry.setString(RegistryHive::CurrentUser, kAppKey, kAppPathValue, program)) {
+        platform::messageBox(parent, u"写注册表失败", kCaption);
+    }
 
     // The library is in place before the item is registered, so the home
     // screen's reload below finds it.
@@ -77,7 +84,7 @@ int installExit(tevalo_setup_window parent, std::u16string_view installFolder,
     if (!registry.createKey(RegistryHive::LocalMachine, kTodayItemKey)) {
         return codeINSTALL_EXIT_DONE;
     }
-    registerTodayItem(registry);
+    if (!registerTodayItem(registry)) platform::messageBox(parent, u"写注册表失败", kCaption);
     platform::SettingChange::broadcast(kTodayItemsChanged);
 
     createProgramsShortcut(quotedProgram);

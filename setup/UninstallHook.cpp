@@ -20,7 +20,7 @@ void removeDeviceFile(std::u16string_view devicePath) {
 
 }  // namespace
 
-int uninstallInit(tevalo_setup_window /*parent*/) {
+int uninstallInit(tevalo_setup_window parent) {
     if (platform::findWindowByClass(kMainWindowClass)) {
         platform::closeWindowByClass(kMainWindowClass);
     }
@@ -28,9 +28,13 @@ int uninstallInit(tevalo_setup_window /*parent*/) {
     // Disable first and let the home screen unload the library before the
     // key and the files go.
     const platform::Registry registry = platform::Registry::forDevice();
-    registry.setDword(platform::RegistryHive::LocalMachine, kTodayItemKey, u"Enabled", 0);
+    // A key that cannot be changed is left for the next removal; the files go
+    // all the same, as the installer expects.
+    const bool disabled =
+        registry.setDword(platform::RegistryHive::LocalMachine, kTodayItemKey, u"Enabled", 0);
     platform::SettingChange::broadcast(kTodayItemsChanged);
-    registry.deleteKey(platform::RegistryHive::LocalMachine, kTodayItemKey);
+    const bool deleted = registry.deleteKey(platform::RegistryHive::LocalMachine, kTodayItemKey);
+    if (!disabled || !deleted) platform::messageBox(parent, u"写注册表失败", kCaption);
 
     removeDeviceFile(kTodayLibraryCopy);
     removeDeviceFile(kTodayLibraryInInstallFolder);

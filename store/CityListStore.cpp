@@ -1,5 +1,7 @@
 #include "store/CityListStore.h"
 
+#include <algorithm>
+
 #include "store/Catalogue.h"
 #include "store/CityListSchemas.h"
 #include "store/TableAccessor.h"
@@ -47,10 +49,6 @@ bool CityListStore::updateByName(std::u16string_view name, const UserCityRecord&
     return Cities(volumes_, citySchemaOf(list_)).update(kByName, name, city);
 }
 
-bool CityListStore::removeByName(std::u16string_view name) const {
-    return Cities(volumes_, citySchemaOf(list_)).remove(kByName, name);
-}
-
 bool CityListStore::makeDefault(std::u16string_view name) const {
     const Cities cities(volumes_, citySchemaOf(list_));
     // Both flags change in one mount, so no reader sees two defaults or none.
@@ -71,13 +69,35 @@ bool CityListStore::makeDefault(std::u16string_view name) const {
     return session.close();
 }
 
+bool CityListStore::moveTodayFlag(std::u16string_view name) const {
+    if (list_ != CityList::ThreeDay) return false;
+    const Cities cities(volumes_, citySchemaOf(list_));
+    // One mount: another process sees the flag on the old city or on the new
+    // one, never on both or on none, and a failed write changes nothing.
+    VolumeSession session = cities.session();
+    auto all = cities.list(session, kByName);
+    if (!all) return false;
+    const bool listed = std::any_of(all->begin(), all->end(),
+                                    [&](const auto& city) { return city.cityName == name; });
+    if (!listed) return session.close();  // nothing to move
+    for (auto& city : *all) {
+        const bool chosen = city.cityName == name;
+        if (chosen ? city.todayFlag == u"1" : city.todayFlag != u"1") continue;
+        city.todayFlag = chosen ? u"1" : u"0";
+        if (!cities.update(session, kByName, city.cityName, city)) return false;
+    }
+    return session.close();
+}
+
 bool CityListStore::removeWithStamp(std::u16string_view name) const {
     const Cities cities(volumes_, citySchemaOf(list_));
     const TableAccessor<CityUpdateRecord> stamps(volumes_, updateSchemaOf(list_));
     VolumeSession session = cities.session();
     if (!cities.remove(session, kByName, name)) return false;
     // A city never updated has no stamp record; that is no failure.
-    stamps.remove(session, catalogue::kUpdateByName, name);
+    if (!stamps.remove(session, catalogue::kUpdateByName, name) &&
+        platform::propdb::lastError() != platform::propdb::kErrorNotFound)
+        return false;
     return session.close();
 }
 

@@ -26,12 +26,6 @@ void CityRowList::append(CityRow row) {
     rows_.push_back(std::move(row));
 }
 
-bool CityRowList::appendCity(std::u16string_view cityName) {
-    if (find(cityName)) return false;
-    append({std::u16string(cityName), kNewRowIcon, kNewRowText, {}});
-    return true;
-}
-
 bool CityRowList::replace(std::u16string_view cityName, CityRow row) {
     if (!find(cityName)) return false;
     rows_[static_cast<std::size_t>(found_)] = std::move(row);

@@ -27,9 +27,6 @@ public:
     bool moveToFront(std::u16string_view cityName);
 
     void append(CityRow row);
-    // Appends a newly loaded city with the placeholder texts unless a row of
-    // that name is present. Returns whether it appended.
-    bool appendCity(std::u16string_view cityName);
     bool replace(std::u16string_view cityName, CityRow row);
     bool remove(std::u16string_view cityName);
     void clear();

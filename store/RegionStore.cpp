@@ -30,15 +30,6 @@ std::vector<RegionRecord> RegionStore::provinces(const std::vector<RegionRecord>
     return result;
 }
 
-std::vector<RegionRecord> RegionStore::scenicSpots(const std::vector<RegionRecord>& tree,
-                                                   std::u16string_view provinceId) {
-    std::vector<RegionRecord> result;
-    for (const auto& entry : tree)
-        if (entry.level == kLevelScenicSpot && entry.parentId == provinceId)
-            result.push_back(entry);
-    return result;
-}
-
 UserCityRecord toUserCity(const RegionRecord& region) {
     return {region.cityId, region.cityCode, region.cityName, {}, {}, {}, {}};
 }

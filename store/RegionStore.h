@@ -16,16 +16,14 @@ public:
     explicit RegionStore(Volumes volumes);
 
     // The whole tree, by City ID descending.
-    std::optional<std::vector<RegionRecord>> list() const;
-    std::optional<RegionRecord> findByName(std::u16string_view name) const;
+    [[nodiscard]] std::optional<std::vector<RegionRecord>> list() const;
+    [[nodiscard]] std::optional<RegionRecord> findByName(std::u16string_view name) const;
 
     // Writes reference rows; only the reference-volume builder does this.
-    bool add(const RegionRecord& record) const;
+    [[nodiscard]] bool add(const RegionRecord& record) const;
 
     // In-memory filters over a listed tree, keeping list order.
     static std::vector<RegionRecord> provinces(const std::vector<RegionRecord>& tree);
-    static std::vector<RegionRecord> scenicSpots(const std::vector<RegionRecord>& tree,
-                                                 std::u16string_view provinceId);
 
 private:
     Volumes volumes_;

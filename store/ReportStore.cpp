@@ -34,8 +34,13 @@ std::optional<ReportRecord> ReportStore::findByTitle(std::u16string_view title) 
     return Reports(volumes_, schemaOf(kind_)).find(catalogue::kReportByTitle, title);
 }
 
-bool ReportStore::addOrReplace(const ReportRecord& report) const {
-    return Reports(volumes_, schemaOf(kind_)).addOrUpdate(report, catalogue::kReportById);
+bool ReportStore::addOrReplaceAll(const std::vector<ReportRecord>& reports) const {
+    const Reports table(volumes_, schemaOf(kind_));
+    VolumeSession session = table.session();
+    for (const auto& report : reports) {
+        if (!table.addOrUpdate(session, report, catalogue::kReportById)) return false;
+    }
+    return session.close();
 }
 
 bool ReportStore::updateById(std::u16string_view id, const ReportRecord& report) const {

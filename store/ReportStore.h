@@ -18,12 +18,13 @@ public:
     ReportStore(Volumes volumes, ReportKind kind);
 
     // All reports, greatest title first.
-    std::optional<std::vector<ReportRecord>> list() const;
-    std::optional<ReportRecord> findByTitle(std::u16string_view title) const;
-    // Writes a new record or rewrites the one with the same ID.
-    bool addOrReplace(const ReportRecord& report) const;
-    bool updateById(std::u16string_view id, const ReportRecord& report) const;
-    bool removeByTitle(std::u16string_view title) const;
+    [[nodiscard]] std::optional<std::vector<ReportRecord>> list() const;
+    [[nodiscard]] std::optional<ReportRecord> findByTitle(std::u16string_view title) const;
+    // Writes each report as a new record or over the one with the same ID, in
+    // one mount: all of them or, on failure, none.
+    [[nodiscard]] bool addOrReplaceAll(const std::vector<ReportRecord>& reports) const;
+    [[nodiscard]] bool updateById(std::u16string_view id, const ReportRecord& report) const;
+    [[nodiscard]] bool removeByTitle(std::u16string_view title) const;
 
 private:
     Volumes volumes_;

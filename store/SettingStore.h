@@ -14,11 +14,12 @@ class SettingStore final {
 public:
     explicit SettingStore(Volumes volumes);
 
-    std::optional<SettingRecord> findById(std::u16string_view settingId) const;
-    std::optional<SettingRecord> findByName(std::u16string_view settingName) const;
+    [[nodiscard]] std::optional<SettingRecord> findById(std::u16string_view settingId) const;
+    [[nodiscard]] std::optional<SettingRecord> findByName(std::u16string_view settingName) const;
     // Writes a new record or replaces the one with the same setting name.
-    bool store(const SettingRecord& setting) const;
-    bool updateByName(std::u16string_view settingName, const SettingRecord& setting) const;
+    [[nodiscard]] bool store(const SettingRecord& setting) const;
+    [[nodiscard]] bool updateByName(std::u16string_view settingName,
+                                    const SettingRecord& setting) const;
 
     // The client code: read from setting "21", or made from the device's random
     // source and stored when absent or empty. A code that cannot be stored is

@@ -17,14 +17,15 @@ public:
     explicit SystemCityStore(Volumes volumes);
 
     // All cities by City ID ascending.
-    std::optional<std::vector<SystemCityRecord>> listAll() const;
-    std::optional<SystemCityRecord> findByName(std::u16string_view name) const;
+    [[nodiscard]] std::optional<std::vector<SystemCityRecord>> listAll() const;
+    [[nodiscard]] std::optional<SystemCityRecord> findByName(std::u16string_view name) const;
     // The first city, in City ID order, whose initials equal `initials`.
-    std::optional<SystemCityRecord> findByInitials(std::u16string_view initials) const;
+    [[nodiscard]] std::optional<SystemCityRecord> findByInitials(
+        std::u16string_view initials) const;
 
     // The lookup of the add-city screens: the typed text is upper-cased; when it
     // starts with a letter A-Z it is taken as initials, otherwise as a name.
-    std::optional<SystemCityRecord> lookup(std::u16string_view typed) const;
+    [[nodiscard]] std::optional<SystemCityRecord> lookup(std::u16string_view typed) const;
 
 private:
     Volumes volumes_;

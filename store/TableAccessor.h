@@ -31,16 +31,16 @@ public:
     std::optional<std::uint32_t> count() const {
         return once([&](VolumeSession& s) { return rows_.count(s); });
     }
-    bool add(const R& record) const {
+    [[nodiscard]] bool add(const R& record) const {
         return once([&](VolumeSession& s) { return add(s, record); });
     }
-    bool addOrUpdate(const R& record, unsigned keyOrder) const {
+    [[nodiscard]] bool addOrUpdate(const R& record, unsigned keyOrder) const {
         return once([&](VolumeSession& s) { return addOrUpdate(s, record, keyOrder); });
     }
-    bool update(unsigned order, std::u16string_view key, const R& record) const {
+    [[nodiscard]] bool update(unsigned order, std::u16string_view key, const R& record) const {
         return once([&](VolumeSession& s) { return update(s, order, key, record); });
     }
-    bool remove(unsigned order, std::u16string_view key) const {
+    [[nodiscard]] bool remove(unsigned order, std::u16string_view key) const {
         return once([&](VolumeSession& s) { return rows_.remove(s, order, key); });
     }
 
@@ -56,14 +56,17 @@ public:
         if (!fields) return std::nullopt;
         return toRecord(std::move(*fields));
     }
-    bool add(VolumeSession& s, const R& record) const { return rows_.add(s, toFields(record)); }
-    bool addOrUpdate(VolumeSession& s, const R& record, unsigned keyOrder) const {
+    [[nodiscard]] bool add(VolumeSession& s, const R& record) const {
+        return rows_.add(s, toFields(record));
+    }
+    [[nodiscard]] bool addOrUpdate(VolumeSession& s, const R& record, unsigned keyOrder) const {
         return rows_.addOrUpdate(s, toFields(record), keyOrder);
     }
-    bool update(VolumeSession& s, unsigned order, std::u16string_view key, const R& record) const {
+    [[nodiscard]] bool update(VolumeSession& s, unsigned order, std::u16string_view key,
+                              const R& record) const {
         return rows_.update(s, order, key, toFields(record));
     }
-    bool remove(VolumeSession& s, unsigned order, std::u16string_view key) const {
+    [[nodiscard]] bool remove(VolumeSession& s, unsigned order, std::u16string_view key) const {
         return rows_.remove(s, order, key);
     }
 

@@ -32,10 +32,6 @@ bool UpdateStampStore::addOrReplace(const CityUpdateRecord& record) const {
     return Stamps(volumes_, updateSchemaOf(list_)).addOrUpdate(record, kByName);
 }
 
-bool UpdateStampStore::removeByName(std::u16string_view cityName) const {
-    return Stamps(volumes_, updateSchemaOf(list_)).remove(kByName, cityName);
-}
-
 std::optional<std::u16string> UpdateStampStore::stamp() const {
     auto record = findByName(kStampCityName);
     if (!record) return std::nullopt;

@@ -32,10 +32,6 @@ bool WarningStore::add(const WarningRecord& warning) const {
     return Warnings(volumes_, schemaOf(kind_)).add(warning);
 }
 
-bool WarningStore::updateByTitle(std::u16string_view title, const WarningRecord& warning) const {
-    return Warnings(volumes_, schemaOf(kind_)).update(catalogue::kWarningByTitle, title, warning);
-}
-
 std::optional<int> WarningStore::storeWarnings(const std::vector<WarningRecord>& warnings,
                                                std::u16string_view updateTime) const {
     const Warnings table(volumes_, schemaOf(kind_));

@@ -19,26 +19,25 @@ public:
     WarningStore(Volumes volumes, WarningKind kind);
 
     // All warnings, greatest ID first.
-    std::optional<std::vector<WarningRecord>> list() const;
-    std::optional<WarningRecord> findByTitle(std::u16string_view title) const;
+    [[nodiscard]] std::optional<std::vector<WarningRecord>> list() const;
+    [[nodiscard]] std::optional<WarningRecord> findByTitle(std::u16string_view title) const;
     // Fails when the ID is stored already; that record stays as it is.
-    bool add(const WarningRecord& warning) const;
-    bool updateByTitle(std::u16string_view title, const WarningRecord& warning) const;
+    [[nodiscard]] bool add(const WarningRecord& warning) const;
 
     // Adds the warnings of one reply in one mount, each with `updateTime` as its
     // update time. Returns how many were new; known IDs are left untouched.
-    std::optional<int> storeWarnings(const std::vector<WarningRecord>& warnings,
-                                     std::u16string_view updateTime) const;
+    [[nodiscard]] std::optional<int> storeWarnings(const std::vector<WarningRecord>& warnings,
+                                                   std::u16string_view updateTime) const;
 
     // Marks a warning read: empties its update time and sets its home-screen
     // flag to "0". Writes nothing when it is read already.
-    bool markOpened(std::u16string_view title) const;
+    [[nodiscard]] bool markOpened(std::u16string_view title) const;
     // Empties title, text and update time but keeps the ID, so the same warning
     // is not stored again.
-    bool removeWarning(std::u16string_view title) const;
+    [[nodiscard]] bool removeWarning(std::u16string_view title) const;
 
     // Stored warnings with a non-empty update time.
-    std::optional<int> unreadCount() const;
+    [[nodiscard]] std::optional<int> unreadCount() const;
 
     // The badge count after an update that stored `stored` new warnings.
     static int raisedUnreadCount(int current, int stored);

@@ -24,29 +24,32 @@ public:
     explicit TodayStore(store::Volumes volumes);
 
     // Day 1 of the update stamp record of the three-day list.
-    std::optional<std::u16string> updateStamp() const;
+    [[nodiscard]] std::optional<std::u16string> updateStamp() const;
     // Name of the first three-day city whose Today flag is "1".
-    std::optional<std::u16string> desktopCity() const;
+    [[nodiscard]] std::optional<std::u16string> desktopCity() const;
     // Days 1 to 3 of the stored forecast of a three-day city.
-    std::optional<std::array<std::u16string, 3>> cityDays(const std::u16string& name) const;
+    [[nodiscard]] std::optional<std::array<std::u16string, 3>> cityDays(
+        const std::u16string& name) const;
     // Long value of the "自动更新时间" setting.
-    std::optional<std::u16string> updateTimeSetting() const;
+    [[nodiscard]] std::optional<std::u16string> updateTimeSetting() const;
     // Value of the client code setting.
-    std::optional<std::u16string> clientCode() const;
+    [[nodiscard]] std::optional<std::u16string> clientCode() const;
     // Title of the first warning flagged for the home screen, disaster warnings
     // before fire warnings.
-    std::optional<std::u16string> alertTitle() const;
+    [[nodiscard]] std::optional<std::u16string> alertTitle() const;
 
     // The three-day list, default city first.
-    std::optional<std::vector<store::UserCityRecord>> threeDayCities() const;
+    [[nodiscard]] std::optional<std::vector<store::UserCityRecord>> threeDayCities() const;
     // Stores a forecast reply for `cities` as the application does.
-    bool storeForecast(const std::u16string& reply,
-                       const std::vector<store::UserCityRecord>& cities) const;
+    [[nodiscard]] bool storeForecast(const std::u16string& reply,
+                                     const std::vector<store::UserCityRecord>& cities) const;
     // The stored warnings in list order.
-    std::optional<std::vector<store::WarningRecord>> warnings(store::WarningKind kind) const;
+    [[nodiscard]] std::optional<std::vector<store::WarningRecord>> warnings(
+        store::WarningKind kind) const;
     // Adds the warnings of one reply; those whose ID is stored already stay as they are.
-    bool addWarnings(store::WarningKind kind, const std::vector<store::WarningRecord>& warnings,
-                     const std::u16string& updateTime) const;
+    [[nodiscard]] bool addWarnings(store::WarningKind kind,
+                                   const std::vector<store::WarningRecord>& warnings,
+                                   const std::u16string& updateTime) const;
 
 private:
     store::Volumes volumes_;

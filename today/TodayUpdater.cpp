@@ -2,11 +2,17 @@
 
 #include <vector>
 
-#include "today/TodayWarningReply.h"
+#include "store/WarningReply.h"
 #include "weather/ForecastReply.h"
 #include "weather/RequestPath.h"
 
 namespace today {
+namespace {
+
+// The application's words for a store that cannot be written.
+constexpr char16_t kStoreFailedText[] = u"数据保存失败，请检查存储空间";
+
+}  // namespace
 
 bool TodayUpdater::updateForecast(const std::u16string& clientCode) {
     const auto cities = store_.threeDayCities();
@@ -28,7 +34,9 @@ bool TodayUpdater::updateForecast(const std::u16string& clientCode) {
         case weather::ReplyCheck::Ok:
             break;
     }
-    return store_.storeForecast(reply, *cities);
+    if (store_.storeForecast(reply, *cities)) return true;
+    showMessage_(kStoreFailedText, u"提示");
+    return false;
 }
 
 bool TodayUpdater::updateWarnings(store::WarningKind kind, const std::u16string& clientCode) {
@@ -43,9 +51,10 @@ bool TodayUpdater::updateWarnings(store::WarningKind kind, const std::u16string&
     if (!fetch_.fetch(path, 7 * static_cast<int>(ids.size()), reply)) return false;
     if (weather::checkForecastReply(reply) != weather::ReplyCheck::Ok) return false;
     // Warnings stored already stay as they are; the item keeps no unread count.
-    const auto parsed = TodayWarningReply::parse(reply);
-    store_.addWarnings(kind, parsed.warnings, parsed.updateTime);
-    return true;
+    const auto parsed = store::parseWarnings(reply);
+    if (store_.addWarnings(kind, parsed.items, parsed.updateTime)) return true;
+    showMessage_(kStoreFailedText, u"提示");
+    return false;
 }
 
 }  // namespace today

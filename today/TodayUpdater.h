@@ -15,9 +15,10 @@ public:
     TodayUpdater(const TodayStore& store, TodayFetch& fetch, ShowMessage showMessage)
         : store_(store), fetch_(fetch), showMessage_(std::move(showMessage)) {}
 
-    // True when a reply was stored.
+    // True when a reply was stored; a failed store is told.
     bool updateForecast(const std::u16string& clientCode);
-    // True when a reply was read and its new warnings added. Quiet on failure.
+    // True when a reply was read and its new warnings added. Quiet when the
+    // read fails; a failed store is told, as every failed store is.
     bool updateWarnings(store::WarningKind kind, const std::u16string& clientCode);
 
 private:

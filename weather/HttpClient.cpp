@@ -81,10 +81,14 @@ bool HttpSession::checkRequest() {
     return false;
 }
 
+// An error status (400 and above: a proxy's "Internal Server Error" page) and
+// a redirect that was not followed carry no data of the service: the read fails
+// and nothing of the body reaches a store.
 std::optional<std::string> HttpSession::readBytes(size_t limit) {
     std::optional<std::string> bytes;
     try {
-        if (request_) bytes = request_->read(limit);
+        const auto status = request_ ? request_->status() : std::nullopt;
+        if (status && *status < 300) bytes = request_->read(limit);
     } catch (const std::exception&) {
         bytes.reset();
     }

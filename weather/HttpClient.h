@@ -57,11 +57,12 @@ public:
     bool openRequest(std::u16string_view path);
 
     // Asks for the status of the prepared request; shows "地址无效" when
-    // there is none. The status value itself is not judged.
+    // there is none. The value is judged by readReply().
     bool checkRequest();
 
     // Sends the prepared request, reads at most replyByteLimit(n) bytes and
-    // closes the request. Nothing when the exchange failed or gave no text.
+    // closes the request. Reading stops once those bytes are in. Nothing when
+    // the exchange failed, the status is 300 or above, or it gave no text.
     std::optional<std::u16string> readReply(int sizeFactor);
 
     // The one-call fetch: POST, and when the answer is a mark-up page ("<")

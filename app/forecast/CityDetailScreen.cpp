@@ -280,7 +280,7 @@ void CityDetailScreen::UpdateCity() {
                               : weather::threeDayForecastPath(codes, Context().values().clientCode);
         if (const auto reply = ForecastFetch::inSteps(Context().http(), owner(), path, 1)) {
             const store::UpdateStampStore stamps(Context().volumes(), storeList(kind_.list));
-            stamps.storeSingleCityReply(*reply, *city);
+            if (!stamps.storeSingleCityReply(*reply, *city)) ReportStoreFailure();
         }
         writeStrip(u"正在更新数据：" + cityName_);
         loadValues();

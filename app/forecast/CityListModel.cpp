@@ -86,9 +86,9 @@ std::optional<store::UserCityRecord> CityListModel::takePendingFetch() {
 
 bool CityListModel::removeSelected() {
     const auto name = selectedName();
-    if (!name || !cities_.removeByName(*name)) return false;
+    if (!name) return true;
+    if (!cities_.removeWithStamp(*name)) return false;
     rows_.remove(*name);
-    stamps_.removeByName(*name);
     reload(false);
     return true;
 }
@@ -101,19 +101,22 @@ void CityListModel::removeRow(std::u16string_view cityName) {
 CityListModel::DefaultResult CityListModel::makeSelectedDefault() {
     const auto name = selectedName();
     if (!name || selection_ == 0) return DefaultResult::Unchanged;
-    cities_.makeDefault(*name);
+    if (!cities_.makeDefault(*name)) return DefaultResult::StoreFailed;
     const bool moved = rows_.moveToFront(*name);
     selection_ = 0;
     reload(false);
     return moved ? DefaultResult::Done : DefaultResult::RowNotMoved;
 }
 
-void CityListModel::clearToken(std::u16string_view cityName) {
+bool CityListModel::clearToken(std::u16string_view cityName) {
     for (auto& city : cityList_) {
         if (city.cityName != cityName) continue;
-        city.defaultFlag.clear();
-        cities_.updateByName(cityName, city);
+        auto cleared = city;
+        cleared.defaultFlag.clear();
+        if (!cities_.updateByName(cityName, cleared)) return false;
+        city = std::move(cleared);
     }
+    return true;
 }
 
 }  // namespace app

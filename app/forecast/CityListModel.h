@@ -48,17 +48,20 @@ public:
     // The city to fetch on the next paint, taken once.
     std::optional<store::UserCityRecord> takePendingFetch();
 
-    // Removes the selected city from the list and its stored forecast.
-    bool removeSelected();
+    // Removes the selected city from the list and its stored forecast, in one
+    // store operation. False when the store could not be written (nothing is
+    // removed then); true also when no city is selected.
+    [[nodiscard]] bool removeSelected();
     // Drops the display row of a city (the list itself is not touched).
     void removeRow(std::u16string_view cityName);
 
-    enum class DefaultResult { Unchanged, Done, RowNotMoved };
+    enum class DefaultResult { Unchanged, Done, RowNotMoved, StoreFailed };
     // Makes the selected city the default (first) city.
     DefaultResult makeSelectedDefault();
 
     // Clears the request token of a fetched on-demand city, in the store and here.
-    void clearToken(std::u16string_view cityName);
+    // False when the store could not be written.
+    [[nodiscard]] bool clearToken(std::u16string_view cityName);
 
 private:
     void clampSelection();

@@ -212,13 +212,20 @@ void CityListScreen::OpenSelected() {
 }
 
 void CityListScreen::DeleteSelected() {
-    if (!model_.removeSelected()) return;
+    if (!model_.removeSelected()) {
+        ReportStoreFailure();
+        return;
+    }
     Refresh();
 }
 
 void CityListScreen::MakeSelectedDefault() {
     const auto result = model_.makeSelectedDefault();
     if (result == CityListModel::DefaultResult::Unchanged) return;
+    if (result == CityListModel::DefaultResult::StoreFailed) {
+        ReportStoreFailure();
+        return;
+    }
     if (result == CityListModel::DefaultResult::RowNotMoved) {
         platform::messageBox(owner(), u"移动节点失败！");
     }
@@ -323,6 +330,7 @@ void CityListScreen::updateListInTurns() {
     passTurn();
     repaintNow();  // the connecting text stays up while the request runs
 
+    bool storeFailed = false;
     const auto& cities = model_.cities();
     const auto reply = fetchChecked(listPath(kind_, codesOf(cities), Context().values().clientCode),
                                     static_cast<int>(cities.size()), false);
@@ -330,20 +338,25 @@ void CityListScreen::updateListInTurns() {
         std::vector<weather::CityRef> refs;
         for (const auto& city : cities) refs.push_back({city.cityCode, city.cityName});
         const auto update = weather::parseForecastReply(*reply, refs);
-        model_.stampStore().addOrReplace(stampRecord(update.stamp));
+        // Storing stops at the first failed write: the records already written
+        // stay, the failed one keeps its former forecast, and the user is told.
+        bool stored = model_.stampStore().addOrReplace(stampRecord(update.stamp));
         for (const auto& forecast : update.cities) {
+            if (!stored) break;
             passTurn();
-            model_.stampStore().addOrReplace(toRecord(forecast));
+            stored = model_.stampStore().addOrReplace(toRecord(forecast));
             repaintNow();
             std::this_thread::sleep_for(ForecastSession::instance().storePause);
         }
         model_.fillRows();
         Refresh();
         repaintNow();
+        storeFailed = !stored;
     }
     // Every way out frees the mutex, so that the progress thread runs to its end.
     giveTurn();
     progress.finish();
+    if (storeFailed) ReportStoreFailure();
 }
 
 void CityListScreen::updateDemand() {
@@ -354,9 +367,10 @@ void CityListScreen::updateDemand() {
     const auto reply = fetchChecked(weather::onDemandForecastPath(wanted),
                                     static_cast<int>(model_.cities().size()), false);
     if (!reply) return;
-    DemandReplyStore::store(*reply, model_);
+    const bool stored = DemandReplyStore::store(*reply, model_).complete;
     model_.fillRows();
     Refresh();
+    if (!stored) ReportStoreFailure();
 }
 
 void CityListScreen::RunPendingFetch() {
@@ -377,12 +391,12 @@ void CityListScreen::fetchSingleCity(const store::UserCityRecord& city) {
         const auto path =
             weather::onDemandForecastPath(weather::OnDemandCity{city.cityCode, city.defaultFlag});
         const auto reply = fetchChecked(path, static_cast<int>(model_.cities().size()), false);
-        if (reply) DemandReplyStore::store(*reply, model_);
+        if (reply && !DemandReplyStore::store(*reply, model_).complete) ReportStoreFailure();
     } else {
         const std::vector<std::u16string> codes{city.cityCode};
         const auto reply =
             fetchChecked(listPath(kind_, codes, Context().values().clientCode), 1, true);
-        if (reply) model_.stampStore().storeSingleCityReply(*reply, city);
+        if (reply && !model_.stampStore().storeSingleCityReply(*reply, city)) ReportStoreFailure();
     }
     setProgress(u"正在更新数据：" + city.cityName, true);
     repaintNow();

@@ -5,6 +5,7 @@
 #include "app/forecast/CityListModel.h"
 #include "app/forecast/CityListScreen.h"
 #include "app/forecast/ForecastSession.h"
+#include "platform/propdb/PropDb.h"
 #include "platform/ui/WindowRegistry.h"
 #include "store/CityListStore.h"
 #include "store/SystemCityStore.h"
@@ -94,8 +95,10 @@ void CityQueryDialog::addToList(const store::UserCityRecord& city) {
     if (list.add(city)) {
         Prompt(named(u"<%s>添加成功!", city.cityName));
         sendReload(kind_.caption, 0);
-    } else {
+    } else if (platform::propdb::lastError() == platform::propdb::kErrorAlreadyExists) {
         Prompt(named(u"<%s>已经添加!", city.cityName));
+    } else {
+        ReportStoreFailure();
     }
     clearInput();
 }
@@ -110,6 +113,10 @@ void CityQueryDialog::addOnDemand(store::UserCityRecord city) {
         sendReload(kind_.caption, 1);
         return;
     }
+    if (platform::propdb::lastError() != platform::propdb::kErrorAlreadyExists) {
+        ReportStoreFailure();
+        return;
+    }
     const int answer =
         Prompt(named(u"<%s>城市已经添加,是否覆盖!", city.cityName), platform::MB_YESNO);
     if (answer != platform::IDYES) {
@@ -120,7 +127,10 @@ void CityQueryDialog::addOnDemand(store::UserCityRecord city) {
     // the service has already answered.
     if (auto listed = list.findByName(city.cityName)) {
         listed->defaultFlag = session.demandToken;
-        list.updateByName(city.cityName, *listed);
+        if (!list.updateByName(city.cityName, *listed)) {
+            ReportStoreFailure();
+            return;
+        }
     }
     if (auto* screen = ui::WindowRegistry::FindWindow(u"", kind_.caption)) {
         ui::WindowRegistry::SendMessage(screen, CityListScreen::kRemoveRow, 0, 0);

@@ -7,15 +7,17 @@
 
 namespace app {
 
-std::vector<std::u16string> DemandReplyStore::store(std::u16string_view reply,
-                                                    CityListModel& model) {
-    std::vector<std::u16string> stored;
+DemandReplyStore::Result DemandReplyStore::store(std::u16string_view reply, CityListModel& model) {
+    Result result;
     const auto sections = weather::splitWithTrailing(reply, weather::kSectionSeparator);
     store::CityUpdateRecord stamp;
     stamp.cityId = store::kStampCityId;
     stamp.cityName = store::kStampCityName;
     stamp.days[0] = sections.front().substr(0, weather::kDayFieldLength);
-    if (!model.stampStore().addOrReplace(stamp)) return stored;
+    if (!model.stampStore().addOrReplace(stamp)) {
+        result.complete = false;
+        return result;
+    }
 
     for (std::size_t s = 1; s < sections.size(); ++s) {
         for (const auto& block : weather::splitTerminated(sections[s], weather::kBlockTerminator)) {
@@ -31,12 +33,14 @@ std::vector<std::u16string> DemandReplyStore::store(std::u16string_view reply,
             record.cityName = city->cityName;
             const auto days = weather::splitCityBlock(block);
             std::copy(days.begin(), days.end(), record.days.begin());
-            if (!model.stampStore().addOrReplace(record)) continue;
-            stored.push_back(record.cityName);
-            model.clearToken(record.cityName);
+            if (!model.stampStore().addOrReplace(record) || !model.clearToken(record.cityName)) {
+                result.complete = false;
+                return result;
+            }
+            result.stored.push_back(record.cityName);
         }
     }
-    return stored;
+    return result;
 }
 
 }  // namespace app

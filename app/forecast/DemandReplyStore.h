@@ -14,10 +14,15 @@ namespace app {
 
 class DemandReplyStore final {
 public:
+    struct Result {
+        std::vector<std::u16string> stored;  // names of the cities stored
+        bool complete = true;                // false when a write failed
+    };
+
     // Writes the stamp, then every block of a listed city, clearing that city's
-    // token. Returns the names of the cities stored; nothing is written when
-    // the stamp cannot be.
-    static std::vector<std::u16string> store(std::u16string_view reply, CityListModel& model);
+    // token. Nothing is written when the stamp cannot be; storing stops at the
+    // first failed write.
+    [[nodiscard]] static Result store(std::u16string_view reply, CityListModel& model);
 };
 
 }  // namespace app

@@ -3,6 +3,7 @@
 #include "app/forecast/CityListModel.h"
 #include "app/forecast/CityListScreen.h"
 #include "app/forecast/ForecastSession.h"
+#include "platform/propdb/PropDb.h"
 #include "platform/ui/WindowRegistry.h"
 #include "store/CityListStore.h"
 #include "store/RegionStore.h"
@@ -46,7 +47,11 @@ void ScenicChooser::Chosen(const store::RegionRecord& record) {
     }
     const store::CityListStore list(Context().volumes(), storeList(kind().list));
     if (!list.add(city)) {
-        Prompt(u"城市已经添加！");
+        if (platform::propdb::lastError() == platform::propdb::kErrorAlreadyExists) {
+            Prompt(u"城市已经添加！");
+        } else {
+            ReportStoreFailure();
+        }
         return;
     }
     auto* screen = ui::WindowRegistry::FindWindow(u"", kind().caption);

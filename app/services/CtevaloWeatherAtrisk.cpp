@@ -89,7 +89,7 @@ void CtevaloWeatherAtrisk::Update() {
         return;
     }
     DangerReply reply = parseDangerReport(*text);
-    if (reply.status != ReplyStatus::Ok) {
+    if (reply.status != weather::ReplyStatus::Ok) {
         Prompt(u"无法获取网络数据");
         return;
     }

@@ -24,7 +24,7 @@ int DangerTable::contentWidth() const {
 DangerReply parseDangerReport(std::u16string_view reply) {
     DangerReply result;
     if (reply == u"0" || reply == u"-1" || (!reply.empty() && reply.front() == u'<')) {
-        result.status = ReplyStatus::QueryFailed;
+        result.status = weather::ReplyStatus::QueryFailed;
         return result;
     }
     const auto pieces = weather::splitWithTrailing(reply, weather::kSectionSeparator);

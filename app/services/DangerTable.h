@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/services/ReplyStatus.h"
+#include "weather/ReplyStatus.h"
 
 namespace services {
 
@@ -41,7 +41,7 @@ private:
 };
 
 struct DangerReply {
-    ReplyStatus status = ReplyStatus::Ok;
+    weather::ReplyStatus status = weather::ReplyStatus::Ok;
     DangerTable table;
     // Rows of the last row list; the screen shows the table only when it is
     // not 0.

@@ -57,18 +57,19 @@ void ReportListScreen::Update() {
         return;
     }
     const ReportTitleReply reply = parseReportTitles(*text);
-    if (reply.status == ReplyStatus::VersionTooOld) {
+    if (reply.status == weather::ReplyStatus::VersionTooOld) {
         Prompt(kVersionTooOld);
         return;
     }
-    if (reply.status == ReplyStatus::QueryFailed) {
+    if (reply.status == weather::ReplyStatus::QueryFailed) {
         Prompt(kReadFailed);
         return;
     }
     const store::ReportStore reports(Context().volumes(), family_.table);
-    for (const auto& report : reply.items) reports.addOrReplace(report);
+    const bool stored = reports.addOrReplaceAll(reply.items);
     SelectRow(0);
     Reload();
+    if (!stored) ReportStoreFailure();
 }
 
 bool ReportListScreen::fetchText(const std::u16string& title) {
@@ -86,14 +87,16 @@ bool ReportListScreen::fetchText(const std::u16string& title) {
         return false;
     }
     const ReportDetailReply reply = parseReportDetail(*text);
-    if (reply.status == ReplyStatus::VersionTooOld) {
+    if (reply.status == weather::ReplyStatus::VersionTooOld) {
         Prompt(kVersionTooOld);
         return false;
     }
-    if (reply.status != ReplyStatus::Ok) return false;
+    if (reply.status != weather::ReplyStatus::Ok) return false;
     report->updateTime = reply.updateTime;
     if (reply.text) report->text = *reply.text;
-    return reports.updateById(report->id, *report);
+    if (reports.updateById(report->id, *report)) return true;
+    ReportStoreFailure();
+    return false;
 }
 
 void ReportListScreen::OpenRow(int row) {
@@ -114,8 +117,10 @@ void ReportListScreen::OpenRow(int row) {
 void ReportListScreen::DeleteSelected() {
     if (ShownTitles().empty()) return;
     if (!store::ReportStore(Context().volumes(), family_.table)
-             .removeByTitle(ShownTitles()[SelectedRow()]))
+             .removeByTitle(ShownTitles()[SelectedRow()])) {
+        ReportStoreFailure();
         return;
+    }
     ReloadAfterDelete();
 }
 

@@ -14,11 +14,11 @@ bool isHtml(std::u16string_view reply) {
 ReportTitleReply parseReportTitles(std::u16string_view reply) {
     ReportTitleReply result;
     if (reply == u"-1") {
-        result.status = ReplyStatus::VersionTooOld;
+        result.status = weather::ReplyStatus::VersionTooOld;
         return result;
     }
     if (isHtml(reply)) {
-        result.status = ReplyStatus::QueryFailed;
+        result.status = weather::ReplyStatus::QueryFailed;
         return result;
     }
     std::u16string text(reply);
@@ -44,14 +44,14 @@ ReportTitleReply parseReportTitles(std::u16string_view reply) {
 ReportDetailReply parseReportDetail(std::u16string_view reply) {
     ReportDetailReply result;
     if (reply == u"-1") {
-        result.status = ReplyStatus::VersionTooOld;
+        result.status = weather::ReplyStatus::VersionTooOld;
+        return result;
+    }
+    if (reply.empty() || reply == u"0" || isHtml(reply)) {
+        result.status = weather::ReplyStatus::QueryFailed;
         return result;
     }
     const auto pieces = weather::splitWithTrailing(reply, weather::kSectionSeparator);
-    if (isHtml(reply) || pieces.size() < 2) {
-        result.status = ReplyStatus::QueryFailed;
-        return result;
-    }
     result.updateTime = pieces.front();
     for (size_t p = 1; p < pieces.size(); ++p) {
         const auto fields = weather::splitWithTrailing(pieces[p], weather::kFieldSeparator);

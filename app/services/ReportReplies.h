@@ -8,13 +8,13 @@
 #include <string_view>
 #include <vector>
 
-#include "app/services/ReplyStatus.h"
 #include "store/ReportRecord.h"
+#include "weather/ReplyStatus.h"
 
 namespace services {
 
 struct ReportTitleReply {
-    ReplyStatus status = ReplyStatus::Ok;
+    weather::ReplyStatus status = weather::ReplyStatus::Ok;
     // One item per report, in reply order. A field an item lacks repeats the
     // previous item's value: the service leaves out what did not change.
     std::vector<store::ReportRecord> items;
@@ -26,15 +26,15 @@ struct ReportTitleReply {
 ReportTitleReply parseReportTitles(std::u16string_view reply);
 
 struct ReportDetailReply {
-    ReplyStatus status = ReplyStatus::Ok;
+    weather::ReplyStatus status = weather::ReplyStatus::Ok;
     std::u16string updateTime;
     // The text of the last piece that carries one; unset when no piece does.
     std::optional<std::u16string> text;
 };
 
-// "time`x*y*text": only the third field of each piece is used. A reply with
-// no piece after the time stamp is judged unusable, so that an error page
-// never passes for a report.
+// "time`x*y*text": only the third field of each piece is used. A reply that
+// is only a time stamp (no back-quote) is good: it renews the update time and
+// the stored text stays. "0", an empty reply and an HTML page are unusable.
 ReportDetailReply parseReportDetail(std::u16string_view reply);
 
 }  // namespace services

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/services/WarningReply.h"
 #include "app/services/WarningTextScreen.h"
+#include "store/WarningReply.h"
 #include "weather/HttpClient.h"
 
 namespace services {
@@ -59,19 +59,22 @@ void WarningListScreen::Update() {
         Prompt(u"数据查询失败");
         return;
     }
-    const WarningReply reply = parseWarnings(*text);
-    if (reply.status == ReplyStatus::VersionTooOld) {
+    const store::WarningReply reply = store::parseWarnings(*text);
+    if (reply.status == weather::ReplyStatus::VersionTooOld) {
         Prompt(u"软件版本过低");
         return;
     }
-    if (reply.status == ReplyStatus::QueryFailed) {
+    if (reply.status == weather::ReplyStatus::QueryFailed) {
         Prompt(u"数据查询失败");
         return;
     }
-    const int stored =
-        reply.items.empty()
-            ? 0
-            : warnings.storeWarnings(reply.items, reply.items.front().updateTime).value_or(0);
+    const auto result = warnings.storeWarnings(reply.items, reply.updateTime);
+    if (!result) {
+        Reload();
+        ReportStoreFailure();
+        return;
+    }
+    const int stored = *result;
     if (stored > 0) unreadCount() = store::WarningStore::raisedUnreadCount(unreadCount(), stored);
     Reload();
     if (stored > 0)

@@ -24,9 +24,13 @@ void WarningTextScreen::SetContent(std::u16string_view title, std::u16string_vie
     const auto warning = warnings.findByTitle(title);
     if (warning) {
         shown += warning->text;
-        if (!warning->updateTime.empty() && warnings.markOpened(title)) {
-            int& unread = Context().values().*service_.unreadCount;
-            unread = std::max(0, unread - 1);
+        if (!warning->updateTime.empty()) {
+            if (warnings.markOpened(title)) {
+                int& unread = Context().values().*service_.unreadCount;
+                unread = std::max(0, unread - 1);
+            } else {
+                ReportStoreFailure();
+            }
         }
     }
     SetShownText(std::move(shown));

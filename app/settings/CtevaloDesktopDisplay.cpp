@@ -111,18 +111,12 @@ bool CtevaloDesktopDisplay::writeEnabled(bool show) {
                                          u"Enabled", show ? 1 : 0);
 }
 
-// The former desktop city loses its flag only once the chosen one has it, so a failed
-// write never leaves the item without a city.
+// The chosen city takes the flag and every other city loses it in one store
+// operation, so a failed write leaves the former desktop city as it was and two
+// cities are never flagged.
 void CtevaloDesktopDisplay::moveTodayFlag(const std::u16string& chosen) {
     const store::CityListStore list(Context().volumes(), store::CityList::ThreeDay);
-    auto city = list.findByName(chosen);
-    if (!city) return;
-    city->todayFlag = u"1";
-    if (!list.updateByName(chosen, *city)) return;
-    auto former = list.findByName(desktopCity_);
-    if (!former) return;
-    former->todayFlag = u"0";
-    list.updateByName(desktopCity_, *former);
+    if (!list.moveTodayFlag(chosen)) ReportStoreFailure();
 }
 
 void CtevaloDesktopDisplay::OnPaint(platform::ui::Canvas& canvas) {

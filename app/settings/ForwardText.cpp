@@ -19,8 +19,8 @@ std::u16string ForwardText::dayLine(std::u16string_view dayRecord) {
     if (fields.size() > 2) line += weather::weatherPhrase(fields[2]);
     // The second kind code names the weather that follows. Sending the bare code
     // ("多云1") would be meaningless to the reader, so a change is spelled out
-    // the way the lists show it.
-    if (fields.size() > 3 && fields[3] != u"0" && !fields[3].empty() && fields[3] != fields[2]) {
+    // the way the detail view shows it; code 0 is 晴, a real weather.
+    if (fields.size() > 3 && !fields[3].empty() && fields[3] != fields[2]) {
         line += u"转";
         line += weather::weatherPhrase(fields[3]);
     }

@@ -21,7 +21,7 @@ public:
     static std::u16string forecast(std::u16string_view cityName, const ThreeDays* days);
 
     // One line of the forward: the weather phrase of the record's kind code,
-    // then "转" and the following kind when it is given, not "0" and different;
+    // then "转" and the following kind when it is given and different;
     // "未知" for a day without a record.
     static std::u16string dayLine(std::u16string_view dayRecord);
 

@@ -62,7 +62,11 @@ void CtevaloSetupWizardQuey::addTypedCity() {
     store::UserCityRecord record = store::toUserCity(*city);
     record.defaultFlag = u"1";
     record.todayFlag = u"1";
-    if (list.add(record)) Prompt(u"<" + city->cityName + u">添加成功!");
+    if (list.add(record)) {
+        Prompt(u"<" + city->cityName + u">添加成功!");
+    } else {
+        ReportStoreFailure();
+    }
 }
 
 void CtevaloSetupWizardQuey::finish() {

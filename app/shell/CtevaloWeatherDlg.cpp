@@ -9,6 +9,7 @@
 #include "app/shell/Recommendation.h"
 #include "app/shell/StartupWork.h"
 #include "res/ResourceIds.h"
+#include "store/VolumeRescue.h"
 
 namespace app {
 
@@ -85,7 +86,25 @@ void CtevaloWeatherDlg::loadPictures() {
     if (!frame_.load(PicturePath(u"TMXK.png"))) platform::messageBox(this, u"");
 }
 
+// A city volume that cannot be read would make the first-run wizard start over
+// as if nothing had been stored; the user is told once, and the old file stays
+// beside the fresh one for recovery.
+void CtevaloWeatherDlg::rescueDamagedVolume() {
+    const auto rescue = store::rescueDamagedCityVolume(Context().volumes(), platform::localTime());
+    if (!rescue) return;
+    std::u16string text = u"数据文件CityDatabase.vol已损坏，无法读取。";
+    if (rescue->setAside.empty()) {
+        text += u"原文件无法改名保存，请检查存储空间";
+    } else {
+        text += u"原文件已改名保存为" + rescue->setAside.filename().u16string();
+        text += rescue->freshVolume ? u"，已建立新的数据文件"
+                                    : u"，新的数据文件无法建立，请检查存储空间";
+    }
+    Prompt(text, platform::MB_ICONEXCLAMATION);
+}
+
 void CtevaloWeatherDlg::runStartup() {
+    rescueDamagedVolume();
     StartupWork work(Context());
     work.readClientCode();
     work.readDateText();

@@ -50,6 +50,7 @@ protected:
 private:
     void loadPictures();
     void runStartup();
+    void rescueDamagedVolume();
     void openSelected();
     void restore();
     void exitApplication();

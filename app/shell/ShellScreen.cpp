@@ -23,6 +23,10 @@ int ShellScreen::Prompt(std::u16string_view text, unsigned type) {
     return platform::messageBox(this, text, u"提示", type);
 }
 
+void ShellScreen::ReportStoreFailure() {
+    Prompt(kStoreFailedText, platform::MB_ICONEXCLAMATION);
+}
+
 void ShellScreen::OnActivate(int state) {
     if (state != platform::ui::WA_INACTIVE && isVisible()) MakeFullScreen();
 }

@@ -20,6 +20,7 @@ namespace app {
 
 inline constexpr char16_t kMainMenuCaption[] = u"晴雨匣";
 inline constexpr char16_t kProductTitle[] = u"米多晴雨匣V1.5";
+inline constexpr char16_t kStoreFailedText[] = u"数据保存失败，请检查存储空间";
 inline constexpr char16_t kPictureFolder[] = u"\\Program Files\\tevaloWeather\\tevalo\\";
 
 class ShellScreen : public platform::ui::CDialog {
@@ -38,6 +39,9 @@ public:
     static bool RepositionMainMenu();
     // Message box with the caption "提示" owned by this screen.
     int Prompt(std::u16string_view text, unsigned type = platform::MB_OK);
+    // Tells the user that data could not be saved (a full, read-only, busy or
+    // damaged volume); what was stored before is still there.
+    void ReportStoreFailure();
 
 protected:
     void OnActivate(int state) override;

@@ -1,13 +1,16 @@
 #pragma once
 
 // One HTTP exchange with the service host over libcurl. The request is sent
-// the first time its status or its body is asked for; the body is kept up to
-// a byte limit and the rest of the reply is not read. Every exchange has a
-// connect time-out and a total time-out; running out of time fails the
-// exchange. Safe to use from several threads, one object per thread.
+// the first time its status or its body is asked for: status() waits for the
+// response headers only, read() then reads the body up to a byte limit and
+// leaves the rest of the reply unread. A redirect is followed only to the same
+// host and port, so the request's query never goes to another server. Every
+// exchange has a connect time-out and a total time-out; running out of time
+// fails the exchange. Safe to use from several threads, one object per thread.
 
 #include <chrono>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,33 +44,38 @@ public:
     HttpRequest(const HttpRequest&) = delete;
     HttpRequest& operator=(const HttpRequest&) = delete;
 
-    // Limit of the body kept; only before the exchange has been made.
+    // Limit of the body kept; it can only be lowered once the body is read.
     void setMaxBytes(size_t maxBytes);
 
-    // Sends the request (once) and returns the status code of the response;
-    // nothing when no response arrived (refused, unreachable, timed out).
+    // Sends the request (once) and returns the status code of the final
+    // response, after the redirects that are followed; nothing when no
+    // response headers arrived (refused, unreachable, timed out).
     std::optional<int> status();
 
     // Sends the request (once) and returns at most `maxBytes` bytes of the
     // body; nothing when the exchange failed or timed out before the body
-    // was complete or `maxBytes` bytes had arrived.
+    // was complete or `maxBytes` bytes had arrived. Reading stops as soon as
+    // `maxBytes` bytes are in, whatever the rest of the reply does.
     std::optional<std::string> read(size_t maxBytes);
 
     // The complete URL requested.
     const std::string& url() const { return url_; }
 
 private:
-    void perform();
+    struct Transfer;
+
+    void start(const std::string& url);
+    void awaitHeaders();
 
     std::string url_;
     HttpMethod method_;
     std::string userAgent_;
     HttpTimeouts timeouts_;
+    ServiceHost host_;
     size_t maxBytes_ = kDefaultMaxBytes;
-    bool performed_ = false;
-    bool bodyComplete_ = false;
+    bool started_ = false;
     std::optional<int> status_;
-    std::string body_;
+    std::unique_ptr<Transfer> transfer_;
 };
 
 // Percent-encodes the bytes of a path that cannot stand in a URL (controls,

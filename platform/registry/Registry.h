@@ -35,24 +35,26 @@ public:
     explicit Registry(std::filesystem::path file);
 
     // Creates the key and any missing parents; succeeds when it exists.
-    bool createKey(RegistryHive hive, std::u16string_view key) const;
-    bool keyExists(RegistryHive hive, std::u16string_view key) const;
+    [[nodiscard]] bool createKey(RegistryHive hive, std::u16string_view key) const;
+    [[nodiscard]] bool keyExists(RegistryHive hive, std::u16string_view key) const;
     // Deletes the key with its values and subkeys.
-    bool deleteKey(RegistryHive hive, std::u16string_view key) const;
+    [[nodiscard]] bool deleteKey(RegistryHive hive, std::u16string_view key) const;
     // Names of the direct subkeys, in creation order.
     std::vector<std::u16string> subKeys(RegistryHive hive, std::u16string_view key) const;
 
     // Setting a value creates its key when missing.
-    bool setString(RegistryHive hive, std::u16string_view key, std::u16string_view name,
-                   std::u16string_view value) const;
-    bool setDword(RegistryHive hive, std::u16string_view key, std::u16string_view name,
-                  std::uint32_t value) const;
+    [[nodiscard]] bool setString(RegistryHive hive, std::u16string_view key,
+                                 std::u16string_view name, std::u16string_view value) const;
+    [[nodiscard]] bool setDword(RegistryHive hive, std::u16string_view key,
+                                std::u16string_view name, std::uint32_t value) const;
     // A value of the other type reads as absent.
-    std::optional<std::u16string> getString(RegistryHive hive, std::u16string_view key,
-                                            std::u16string_view name) const;
-    std::optional<std::uint32_t> getDword(RegistryHive hive, std::u16string_view key,
-                                          std::u16string_view name) const;
-    bool deleteValue(RegistryHive hive, std::u16string_view key, std::u16string_view name) const;
+    [[nodiscard]] std::optional<std::u16string> getString(RegistryHive hive,
+                                                          std::u16string_view key,
+                                                          std::u16string_view name) const;
+    [[nodiscard]] std::optional<std::uint32_t> getDword(RegistryHive hive, std::u16string_view key,
+                                                        std::u16string_view name) const;
+    [[nodiscard]] bool deleteValue(RegistryHive hive, std::u16string_view key,
+                                   std::u16string_view name) const;
     std::vector<RegistryValue> values(RegistryHive hive, std::u16string_view key) const;
 
     const std::filesystem::path& file() const { return file_; }

@@ -14,7 +14,9 @@ std::string encode(const std::u16string& text) {
 }  // namespace
 
 std::string composerUri(const ComposerMessage& message) {
-    const std::u16string& text = message.subject.empty() ? message.body : message.subject;
+    std::u16string text = message.subject;
+    if (!text.empty() && !message.body.empty()) text += u'\n';
+    text += message.body;
     std::string uri = "sms:" + encode(message.to);
     if (!text.empty()) uri += "?body=" + encode(text);
     return uri;

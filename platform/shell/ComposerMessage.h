@@ -17,9 +17,10 @@ struct ComposerMessage {
     bool operator==(const ComposerMessage&) const = default;
 };
 
-// The "sms:" URI handed to the desktop's handler (RFC 5724). For SMS the
-// message text is the subject when there is one (the phone's composer showed
-// the subject as the SMS text), else the body. Everything is percent-encoded.
+// The "sms:" URI handed to the desktop's handler (RFC 5724). An sms: link has
+// one body, so the message text is the subject (the phone's composer showed it
+// as the SMS text) followed by a line break and the fixed body; either alone
+// when the other is empty. Everything is percent-encoded.
 std::string composerUri(const ComposerMessage& message);
 
 }  // namespace platform

@@ -17,6 +17,7 @@
 #include "store/CityListStore.h"
 #include "store/TableAccessor.h"
 #include "store/UpdateStampStore.h"
+#include "store/UserTables.h"
 #include "store/WarningStore.h"
 
 namespace {
@@ -107,24 +108,6 @@ bool writeVolume(const fs::path& target, const store::TableSchema& schema,
     return true;
 }
 
-// The shipped CityDatabase.vol also carries the user's tables, empty: the
-// home-screen item never creates the three-day tables, so without them its
-// first automatic update could not be stored on a fresh installation.
-bool createUserTables(const fs::path& folder) {
-    const store::Volumes volumes = store::Volumes::inFolder(folder);
-    using store::CityList;
-    for (CityList list : {CityList::ThreeDay, CityList::Weekly, CityList::OnDemand}) {
-        if (!store::CityListStore(volumes, list).listByDefault() ||
-            !store::UpdateStampStore(volumes, list).list()) {
-            return false;
-        }
-    }
-    for (auto kind : {store::WarningKind::Disaster, store::WarningKind::Fire}) {
-        if (!store::WarningStore(volumes, kind).list()) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -147,7 +130,7 @@ int main(int argc, char** argv) {
                      cities) ||
         !writeVolume(folder / "CityDatabase.vol", store::catalogue::cityRecord(), regions))
         return 1;
-    if (!createUserTables(folder)) {
+    if (!store::createUserTables(store::Volumes::inFolder(folder))) {
         std::cerr << folder / "CityDatabase.vol"
                   << ": cannot create the user tables\n";
         return 1;

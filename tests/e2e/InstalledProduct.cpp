@@ -33,7 +33,7 @@ std::u16string InstalledProduct::applicationStarted() {
     std::u16string code;
     waitUntil(std::chrono::seconds(20), [&] {
         if (device_.applicationProcesses().empty()) return false;
-        code = setting(store::kClientCodeSettingId).value_or(u"");
+        code = setting(u"21").value_or(u"");
         return !code.empty();
     });
     return code;
@@ -59,7 +59,7 @@ std::optional<std::u16string> InstalledProduct::setting(std::u16string_view id) 
     const auto record = store::SettingStore(store::Volumes::forDevice()).findById(id);
     if (!record) return std::nullopt;
     // The client code is the value; the other settings keep their text as the long value.
-    return id == store::kClientCodeSettingId ? record->value : record->longValue;
+    return id == u"21" ? record->value : record->longValue;
 }
 
 std::string InstalledProduct::serviceLog() const {

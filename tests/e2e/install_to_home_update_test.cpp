@@ -53,8 +53,8 @@ TEST_F(InstalledProduct, TheHomeItemUpdatesItselfAtTheStoredTimeAndShowsTheNewFo
     ASSERT_TRUE(city) << first.output;
     EXPECT_EQ(city->defaultFlag, u"1");
     EXPECT_EQ(city->todayFlag, u"1");
-    EXPECT_EQ(setting(store::kClientCodeSettingId), clientCode) << "the code never changes";
-    const std::u16string updateTime = setting(store::kUpdateTimesSettingId).value_or(u"");
+    EXPECT_EQ(setting(u"21"), clientCode) << "the code never changes";
+    const std::u16string updateTime = setting(u"6").value_or(u"");
     ASSERT_EQ(updateTime.substr(0, 5), u"18:05") << platform::toUtf8(updateTime);
     const auto stampBefore =
         store::UpdateStampStore(store::Volumes::forDevice(), store::CityList::ThreeDay).stamp();

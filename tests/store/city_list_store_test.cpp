@@ -93,7 +93,7 @@ TEST_F(StoreFolder, WeeklyAndOnDemandListsAreKeyedByCityId) {
         EXPECT_FALSE(list.add(city(u"1", u"北京西")));
         // The same name under another ID is accepted.
         EXPECT_TRUE(list.add(city(u"2", u"北京")));
-        EXPECT_TRUE(list.removeByName(u"北京"));
+        EXPECT_TRUE(list.removeWithStamp(u"北京"));
         EXPECT_EQ(names(list.listByDefault()), (std::vector<std::u16string>{u"北京"}));
     }
 }

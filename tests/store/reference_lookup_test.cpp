@@ -84,10 +84,6 @@ TEST_F(StoreFolder, RegionTreeIsBrowsedByProvinceAndScenicSpot) {
     const auto provinces = RegionStore::provinces(*tree);
     ASSERT_EQ(provinces.size(), 2u);
     EXPECT_EQ(provinces[1].cityName, u"四川");
-    const auto spots = RegionStore::scenicSpots(*tree, u"999998");
-    ASSERT_EQ(spots.size(), 1u);  // the city of the province is no scenic spot
-    EXPECT_EQ(spots[0].cityName, u"九寨沟");
-    EXPECT_TRUE(RegionStore::scenicSpots(*tree, u"999997").empty());
     EXPECT_EQ(toUserCity(*regions.findByName(u"故宫博物院")).cityCode, u"11990001");
 }
 

@@ -19,37 +19,33 @@ TEST_F(Settings, ClientCodeIsMadeOnceAndKept) {
     ASSERT_EQ(first.size(), 7u);
     for (char16_t c : first) EXPECT_TRUE((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z'));
     EXPECT_EQ(store().clientCode(), first);
-    const auto stored = store().findById(kClientCodeSettingId);
+    const auto stored = store().findById(u"21");
     ASSERT_TRUE(stored);
-    EXPECT_EQ(stored->settingName, kClientCodeSettingName);
+    EXPECT_EQ(stored->settingName, u"3天7天气鉴权码");
     EXPECT_EQ(stored->value, first);
 }
 
 TEST_F(Settings, EmptyStoredCodeIsReplaced) {
-    ASSERT_TRUE(store().store({kClientCodeSettingId, kClientCodeSettingName, {}, {}, {}}));
+    ASSERT_TRUE(store().store({u"21", u"3天7天气鉴权码", {}, {}, {}}));
     const std::u16string code = store().clientCode();
     EXPECT_EQ(code.size(), 7u);
-    EXPECT_EQ(store().findByName(kClientCodeSettingName)->value, code);
+    EXPECT_EQ(store().findByName(u"3天7天气鉴权码")->value, code);
 }
 
 TEST_F(Settings, StoringASettingTwiceKeepsOneRecordWithTheLaterValue) {
-    ASSERT_TRUE(
-        store().store({kUpdateTimesSettingId, kUpdateTimesSettingName, u"1", {}, u"08:00"}));
-    ASSERT_TRUE(
-        store().store({kUpdateTimesSettingId, kUpdateTimesSettingName, u"1", {}, u"09:30"}));
-    EXPECT_EQ(store().findByName(kUpdateTimesSettingName)->longValue, u"09:30");
-    EXPECT_EQ(store().findById(kUpdateTimesSettingId)->longValue, u"09:30");
-    EXPECT_FALSE(store().findById(kBackgroundSettingId));
-    EXPECT_FALSE(store().updateByName(kBackgroundSettingName, {}));
+    ASSERT_TRUE(store().store({u"6", u"自动更新时间", u"1", {}, u"08:00"}));
+    ASSERT_TRUE(store().store({u"6", u"自动更新时间", u"1", {}, u"09:30"}));
+    EXPECT_EQ(store().findByName(u"自动更新时间")->longValue, u"09:30");
+    EXPECT_EQ(store().findById(u"6")->longValue, u"09:30");
+    EXPECT_FALSE(store().findById(u"7"));
+    EXPECT_FALSE(store().updateByName(u"软件背景", {}));
 }
 
-TEST(CityRows, MoveRemoveReplaceAndAppendOnlyNewCities) {
+TEST(CityRows, MoveRemoveAndReplace) {
     CityRowList rows;
     EXPECT_FALSE(rows.moveFoundToFront());
-    EXPECT_TRUE(rows.appendCity(u"北京"));
-    EXPECT_TRUE(rows.appendCity(u"天津"));
-    EXPECT_TRUE(rows.appendCity(u"成都"));
-    EXPECT_FALSE(rows.appendCity(u"天津"));
+    for (const char16_t* name : {u"北京", u"天津", u"成都"})
+        rows.append({name, u"a.png", u"请更新查看", u""});
     EXPECT_EQ(rows[1], (CityRow{u"天津", u"a.png", u"请更新查看", u""}));
 
     ASSERT_TRUE(rows.find(u"成都"));

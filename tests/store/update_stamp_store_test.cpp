@@ -85,7 +85,7 @@ TEST_F(StoringAReply, StampRecordNeverEntersTheCityList) {
     for (const auto& c : cities_) ASSERT_TRUE(list.add(c));
     ASSERT_TRUE(stamps().storeReply(kStamp + u"`" + kDay1 + u"$", cities_));
     EXPECT_EQ(list.listByDefault()->size(), 3u);
-    EXPECT_FALSE(list.findByName(kStampCityName));
+    EXPECT_FALSE(list.findByName(u"更新时间"));
 }
 
 TEST_F(StoringAReply, DayRecordsLongerThanTheFieldAreCut) {

@@ -97,8 +97,8 @@ protected:
 };
 
 TEST_F(Reports, AddOrReplaceRewritesTheRecordOfTheSameId) {
-    ASSERT_TRUE(store().addOrReplace({u"1", u"七月", u"", u"t1"}));
-    ASSERT_TRUE(store().addOrReplace({u"1", u"七月(修订)", u"", u"t2"}));
+    ASSERT_TRUE(store().addOrReplaceAll({{u"1", u"七月", u"", u"t1"}}));
+    ASSERT_TRUE(store().addOrReplaceAll({{u"1", u"七月(修订)", u"", u"t2"}}));
     const auto all = store().list();
     ASSERT_EQ(all->size(), 1u);
     EXPECT_EQ(all->front().title, u"七月(修订)");
@@ -113,9 +113,9 @@ TEST_F(Reports, AddOrReplaceRewritesTheRecordOfTheSameId) {
 }
 
 TEST_F(Reports, SameTitleIsFoundAndDeletedFirstInStoreOrder) {
-    ASSERT_TRUE(store().addOrReplace({u"1", u"旬报", u"first", u""}));
-    ASSERT_TRUE(store().addOrReplace({u"2", u"旬报", u"second", u""}));
-    ASSERT_TRUE(store().addOrReplace({u"3", u"周报", u"", u""}));
+    ASSERT_TRUE(store().addOrReplaceAll({{u"1", u"旬报", u"first", u""}}));
+    ASSERT_TRUE(store().addOrReplaceAll({{u"2", u"旬报", u"second", u""}}));
+    ASSERT_TRUE(store().addOrReplaceAll({{u"3", u"周报", u"", u""}}));
     EXPECT_EQ(store().list()->front().title, u"旬报");  // greatest title first
     EXPECT_EQ(store().findByTitle(u"旬报")->text, u"first");
     ASSERT_TRUE(store().removeByTitle(u"旬报"));

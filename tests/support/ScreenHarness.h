@@ -98,7 +98,7 @@ public:
     // Runs the soft-key command with this caption: the left key, the right key,
     // or an entry of a pop-up (opened with F2 and chosen with the arrows and
     // Return, as a user would). False when no key or entry has that caption.
-    bool command(platform::ui::CDialog& screen, std::u16string_view caption);
+    [[nodiscard]] bool command(platform::ui::CDialog& screen, std::u16string_view caption);
     // Paints the screen afresh and returns its draw log.
     const platform::ui::DrawLog& log(platform::ui::CDialog& screen);
     // Processes pending Qt events (timers, deferred paints).

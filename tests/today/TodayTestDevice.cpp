@@ -1,5 +1,7 @@
 #include "tests/today/TodayTestDevice.h"
 
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <chrono>
 #include <cstdlib>
@@ -73,10 +75,10 @@ void TodayTestDevice::addCity(const std::u16string& name, const std::u16string& 
     city.cityName = name;
     city.defaultFlag = defaultFlag;
     city.todayFlag = todayFlag;
-    store::CityListStore(volumes(), store::CityList::ThreeDay).add(city);
+    EXPECT_TRUE(store::CityListStore(volumes(), store::CityList::ThreeDay).add(city));
     // The application's list screen reads the stamps of its cities, which makes the
     // stamp table the item writes into.
-    store::UpdateStampStore(volumes(), store::CityList::ThreeDay).list();
+    EXPECT_TRUE(store::UpdateStampStore(volumes(), store::CityList::ThreeDay).list());
 }
 
 void TodayTestDevice::setTodayFlag(const std::u16string& name, const std::u16string& flag) {
@@ -84,15 +86,15 @@ void TodayTestDevice::setTodayFlag(const std::u16string& name, const std::u16str
     auto city = list.findByName(name);
     if (!city) return;
     city->todayFlag = flag;
-    list.updateByName(name, *city);
+    EXPECT_TRUE(list.updateByName(name, *city));
 }
 
 void TodayTestDevice::storeStamp(const std::u16string& stamp) {
     store::CityUpdateRecord record;
-    record.cityId = store::kStampCityId;
-    record.cityName = store::kStampCityName;
+    record.cityId = u"65535";
+    record.cityName = u"更新时间";
     record.days[0] = stamp;
-    store::UpdateStampStore(volumes(), store::CityList::ThreeDay).addOrReplace(record);
+    EXPECT_TRUE(store::UpdateStampStore(volumes(), store::CityList::ThreeDay).addOrReplace(record));
 }
 
 void TodayTestDevice::storeDays(const std::u16string& name, const std::u16string& code,
@@ -103,23 +105,21 @@ void TodayTestDevice::storeDays(const std::u16string& name, const std::u16string
     for (std::size_t i = 0; i < days.size() && i < record.days.size(); ++i) {
         record.days[i] = days[i];
     }
-    store::UpdateStampStore(volumes(), store::CityList::ThreeDay).addOrReplace(record);
+    EXPECT_TRUE(store::UpdateStampStore(volumes(), store::CityList::ThreeDay).addOrReplace(record));
 }
 
 void TodayTestDevice::setUpdateTime(const std::u16string& text) {
-    store::SettingStore(volumes()).store(
-        {store::kUpdateTimesSettingId, store::kUpdateTimesSettingName, u"1", u"", text});
+    EXPECT_TRUE(store::SettingStore(volumes()).store({u"6", u"自动更新时间", u"1", u"", text}));
 }
 
 void TodayTestDevice::setClientCode(const std::u16string& code) {
-    store::SettingStore(volumes()).store(
-        {store::kClientCodeSettingId, store::kClientCodeSettingName, u"", code, u""});
+    EXPECT_TRUE(store::SettingStore(volumes()).store({u"21", u"3天7天气鉴权码", u"", code, u""}));
 }
 
 void TodayTestDevice::addWarning(store::WarningKind kind, const std::u16string& id,
                                  const std::u16string& title, const std::u16string& todayFlag) {
-    store::WarningStore(volumes(), kind)
-        .add({id, title, u"text", u"2026-12-07 09:00:00", todayFlag});
+    EXPECT_TRUE(store::WarningStore(volumes(), kind)
+                    .add({id, title, u"text", u"2026-12-07 09:00:00", todayFlag}));
 }
 
 fs::path TodayTestDevice::installApplicationStandIn(bool registerPath) {
@@ -132,9 +132,9 @@ fs::path TodayTestDevice::installApplicationStandIn(bool registerPath) {
     }
     fs::permissions(program, fs::perms::owner_all, fs::perm_options::add);
     if (registerPath) {
-        platform::Registry::forDevice().setString(platform::RegistryHive::CurrentUser,
-                                                  u"Software\\tevaloWeather", u"AppPath",
-                                                  devicePath);
+        EXPECT_TRUE(platform::Registry::forDevice().setString(platform::RegistryHive::CurrentUser,
+                                                              u"Software\\tevaloWeather",
+                                                              u"AppPath", devicePath));
     }
     return program;
 }

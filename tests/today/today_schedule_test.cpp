@@ -343,6 +343,20 @@ TEST_F(TodayScheduleTest, EmptyReplyKeepsTheStoredStamp) {
     EXPECT_EQ(messages_.last().text, u"获取网络数据失败");
 }
 
+// The item reads warnings with the application's parser: an item without an ID is
+// skipped, the others are stored, and the next request names only real IDs.
+TEST_F(TodayScheduleTest, WarningWithoutAnIdIsSkippedAndTheOthersStored) {
+    device_.addWarning(store::WarningKind::Disaster, u"9001", u"暴雨蓝色预警", u"0");
+    SizedReplyServer service("12-07 09:12`|1|无编号|正文$9002|1|大风蓝色预警|阵风8级$");
+    setenv("TEVALO_SERVICE_HOST", service.hostPort().c_str(), 1);
+    refreshAt(at(7, 9, 12, 0));
+    const auto stored = store::WarningStore(device_.volumes(), store::WarningKind::Disaster).list();
+    ASSERT_TRUE(stored);
+    std::vector<std::u16string> ids;
+    for (const auto& warning : *stored) ids.push_back(warning.id);
+    EXPECT_EQ(ids, (std::vector<std::u16string>{u"9002", u"9001"}));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -44,15 +44,22 @@ public:
 
     // Answers GET and POST of every path with `answer(method)`.
     void answer(std::function<std::string(const std::string& method)> body) {
-        auto handler = [this, body](const httplib::Request& req, httplib::Response& res) {
+        respond([body](const httplib::Request& req, httplib::Response& res) {
+            res.set_content(body(req.method), "text/plain; charset=utf-8");
+        });
+    }
+
+    // Answers every request through `handler`, which may set any status.
+    void respond(std::function<void(const httplib::Request&, httplib::Response&)> handler) {
+        auto recorded = [this, handler](const httplib::Request& req, httplib::Response& res) {
             {
                 std::lock_guard lock(mutex_);
                 seen_.push_back({req.method, req.target, req.get_header_value("User-Agent")});
             }
-            res.set_content(body(req.method), "text/plain; charset=utf-8");
+            handler(req, res);
         };
-        server_.Get(".*", handler);
-        server_.Post(".*", handler);
+        server_.Get(".*", recorded);
+        server_.Post(".*", recorded);
     }
 
     std::vector<SeenRequest> seen() {
@@ -226,6 +233,67 @@ TEST_F(HttpClientAgainstALoopbackService, TheHomeScreenItemSendsItsOwnAgentWitho
     EXPECT_EQ(service.seen().at(0).method, "GET");
 }
 
+// A reply that is not the service's data must never reach a store: error
+// statuses and redirects away from the service host fail the read.
+struct RefusedStatusCase {
+    const char* name;
+    int status;
+};
+
+class HttpClientRefusingAnErrorStatus : public testing::TestWithParam<RefusedStatusCase> {
+protected:
+    LoopbackService service;
+    platform::ScriptedMessageBoxes messages;
+    HttpClient client{optionsFor(service.port())};
+};
+
+TEST_P(HttpClientRefusingAnErrorStatus, BothFetchFormsFailWithoutAMessageOfTheirOwn) {
+    const int status = GetParam().status;
+    service.respond([status](const httplib::Request&, httplib::Response& res) {
+        res.status = status;
+        res.set_content("Internal Server Error", "text/plain");
+    });
+    EXPECT_FALSE(client.fetchInSteps(&ownerWindow, kPath, 1));
+    EXPECT_FALSE(client.fetch(&ownerWindow, kPath, 1));
+    auto session = client.session(&ownerWindow);
+    ASSERT_TRUE(session->openRequest(kPath));
+    EXPECT_FALSE(session->readReply(1));
+    EXPECT_EQ(messages.count(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Statuses, HttpClientRefusingAnErrorStatus,
+                         testing::Values(RefusedStatusCase{"BadRequest", 400},
+                                         RefusedStatusCase{"NotFound", 404},
+                                         RefusedStatusCase{"InternalServerError", 500},
+                                         RefusedStatusCase{"BadGateway", 502}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HttpClientAgainstALoopbackService, ARedirectToAnotherServerIsNotFollowed) {
+    LoopbackService elsewhere;
+    elsewhere.answer([](const std::string&) { return std::string("stolen$"); });
+    const std::string target = "http://127.0.0.1:" + std::to_string(elsewhere.port()) + "/x";
+    service.respond([target](const httplib::Request&, httplib::Response& res) {
+        res.set_redirect(target, 302);
+    });
+    EXPECT_FALSE(client.fetchInSteps(&ownerWindow, kPath, 1));
+    EXPECT_FALSE(client.fetch(&ownerWindow, kPath, 1));
+    EXPECT_TRUE(elsewhere.seen().empty());
+}
+
+TEST_F(HttpClientAgainstALoopbackService, ARedirectOnTheSameServerIsFollowed) {
+    service.respond([](const httplib::Request& req, httplib::Response& res) {
+        if (req.path == "/moved") {
+            res.set_content("2009-07-06 15:31:51`晴$", "text/plain; charset=utf-8");
+        } else {
+            res.set_redirect("/moved", 302);
+        }
+    });
+    EXPECT_EQ(client.fetchInSteps(&ownerWindow, kPath, 1), u"2009-07-06 15:31:51`晴$");
+    const auto seen = service.seen();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].target, "/moved");
+}
+
 class HttpClientWithoutAWorkingServer : public testing::Test {
 protected:
     platform::ScriptedMessageBoxes messages;
@@ -276,4 +344,13 @@ TEST_F(HttpClientWithoutAWorkingServer, AnUnreachableNetworkShowsTheConnectionMe
     ASSERT_EQ(messages.count(), 1u);
     EXPECT_EQ(messages.last().text, u"无法打开网络连接");
     EXPECT_EQ(messages.last().owner, &ownerWindow);
+}
+
+TEST_F(HttpClientWithoutAWorkingServer, ThreeStepFetchUsesTheBytesItNeedsWhenTheRestStalls) {
+    // 700 of 5000 announced bytes arrive, then nothing: size factor 1 needs 599.
+    SilentServer stalled("HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n" + std::string(700, 'x'));
+    const auto text = HttpClient(optionsFor(stalled.port())).fetchInSteps(&ownerWindow, kPath, 1);
+    ASSERT_TRUE(text);
+    EXPECT_EQ(*text, std::u16string(599, u'x'));
+    EXPECT_EQ(messages.count(), 0u);
 }

@@ -8,7 +8,7 @@
 
 #include "app/services/DangerTable.h"
 #include "app/services/ReportReplies.h"
-#include "app/services/WarningReply.h"
+#include "store/WarningReply.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ void BM_WarningReply(benchmark::State& state) {
                               u"1234|1|成都市气象台发布暴雨蓝色预警|"
                               u"预计未来6小时内成都市区将出现50毫米以上降水，请注意防范。$",
                               17599 / 3);
-    for (auto _ : state) benchmark::DoNotOptimize(services::parseWarnings(reply));
+    for (auto _ : state) benchmark::DoNotOptimize(store::parseWarnings(reply));
     state.SetBytesProcessed(state.iterations() * reply.size() * 2);
 }
 BENCHMARK(BM_WarningReply);

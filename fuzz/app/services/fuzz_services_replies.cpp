@@ -7,13 +7,13 @@
 
 #include "app/services/DangerTable.h"
 #include "app/services/ReportReplies.h"
-#include "app/services/WarningReply.h"
 #include "platform/text/Utf.h"
+#include "store/WarningReply.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::u16string reply =
         platform::fromUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
-    const auto warnings = services::parseWarnings(reply);
+    const auto warnings = store::parseWarnings(reply);
     for (const auto& w : warnings.items)
         if (w.id.empty()) __builtin_trap();
     const auto titles = services::parseReportTitles(reply);

@@ -39,8 +39,9 @@ TEST_F(DemandReplyMatchesBlocksByCode, StoresKnownCitiesSkipsMarkersAndStrangers
     const std::u16string reply =
         u"2026-12-07 09:30:00`110000*08/18*1*1*28*32*1*2&***|110000*08/19*0*0*2*9*0*0&**$-2$"
         u"999999*08/18*1*1*1*2*0*0&**$$";
-    const auto stored = app::DemandReplyStore::store(reply, model);
-    EXPECT_EQ(stored, std::vector<std::u16string>{u"北京"});
+    const auto result = app::DemandReplyStore::store(reply, model);
+    EXPECT_TRUE(result.complete);
+    EXPECT_EQ(result.stored, std::vector<std::u16string>{u"北京"});
 
     const auto& stamps = model.stampStore();
     EXPECT_EQ(stamps.stamp(), u"2026-12-07 09:30:00");

@@ -8,7 +8,7 @@ TEST(ForwardText, ThreeDaysOfAStoredCity) {
     const ForwardText::ThreeDays days{u"ci_1*08/19*1*0*28*34*0*0&**",
                                       u"ci_1*08/20*1*7*27*33*0*0&**", u""};
     EXPECT_EQ(ForwardText::forecast(u"成都", &days),
-              u"成都\n今天：多云\n明天：多云转小雨\n后天：未知");
+              u"成都\n今天：多云转晴\n明天：多云转小雨\n后天：未知");
 }
 
 TEST(ForwardText, CityWithoutForecastReadsUnknown) {
@@ -30,7 +30,10 @@ TEST_P(ForwardDayLine, NamesTheWeatherAndItsChange) {
 
 INSTANTIATE_TEST_SUITE_P(Records, ForwardDayLine,
                          ::testing::Values(DayCase{u"ci_1*08/18*1*1*28*32*1*2&***1500", u"多云"},
-                                           DayCase{u"ci_1*08/18*1*0*28*32", u"多云"},
+                                           // Code 0 is 晴: a change to sunny is a change.
+                                           DayCase{u"ci_1*08/18*1*0*28*32", u"多云转晴"},
+                                           DayCase{u"ci_1*08/18*0*0*28*32", u"晴"},
+                                           DayCase{u"ci_1*08/18*1**28*32", u"多云"},
                                            DayCase{u"ci_1*08/18*3*13", u"阵雨转阵雪"},
                                            DayCase{u"ci_1*08/18*1-7", u"多云转小雨"},
                                            DayCase{u"ci_1*08/18", u""}, DayCase{u"", u"未知"}));

@@ -1,6 +1,8 @@
 #include "app/forecast/CtevaloTeVoWeather.h"
 #include "app/forecast/CtevaloTeVoWeatherQuery.h"
+#include "platform/propdb/PropDb.h"
 #include "tests/app/forecast/ForecastFixture.h"
+#include "tests/support/StorageFault.h"
 
 using app::CtevaloTeVoWeather;
 using app::CtevaloTeVoWeatherQuery;
@@ -252,5 +254,50 @@ TEST_F(ThreeDayList, ForwardAndRecommendReachTheComposer) {
               u"我正在使用天气预报软件“米多晴雨匣”，真的很不错哟！下载地址：" +
                   h.context().contacts().listWapSite);
 }
+
+}  // namespace
+
+namespace {
+
+// "天气更新" on a volume that cannot be written: the user is told, and the
+// forecast stored before stays as it was.
+class ThreeDayUpdateOnAFaultyVolume
+    : public ThreeDayList,
+      public ::testing::WithParamInterface<testing_support::StorageFault::Kind> {};
+
+TEST_P(ThreeDayUpdateOnAFaultyVolume, SaysSoAndKeepsTheStoredForecast) {
+    listThree();
+    h.server()->setTime({2026, 12, 6, 8, 0, 0});
+    CtevaloTeVoWeather list(h.context(), nullptr);
+    h.show(list);
+    ASSERT_TRUE(h.command(list, u"天气更新"));
+    const auto before = stamps(ForecastList::ThreeDay).list();
+    ASSERT_TRUE(before && before->size() == 4u);
+    h.server()->setTime({2026, 12, 7, 8, 0, 0});
+    {
+        testing_support::StorageFault fault(h.context().volumes().cityDatabase.parent_path(),
+                                            GetParam());
+        if (!fault.active()) GTEST_SKIP() << "mounting needs root";
+        ASSERT_TRUE(h.command(list, u"天气更新"));
+        EXPECT_EQ(h.messages().texts(),
+                  std::vector<std::u16string>{u"数据保存失败，请检查存储空间"});
+        // A full volume still reads: what it holds is the earlier forecast.
+        if (const auto during = stamps(ForecastList::ThreeDay).list()) {
+            EXPECT_EQ(*during, *before);
+        }
+    }
+    EXPECT_EQ(stamps(ForecastList::ThreeDay).list(), before);
+    EXPECT_TRUE(platform::propdb::Volume::mount(h.context().volumes().cityDatabase,
+                                                platform::propdb::MountMode::OpenExisting));
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, ThreeDayUpdateOnAFaultyVolume,
+                         ::testing::Values(testing_support::StorageFault::Kind::ReadOnly,
+                                           testing_support::StorageFault::Kind::Full),
+                         [](const auto& info) {
+                             return info.param == testing_support::StorageFault::Kind::ReadOnly
+                                        ? std::string("ReadOnly")
+                                        : std::string("Full");
+                         });
 
 }  // namespace

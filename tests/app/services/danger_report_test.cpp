@@ -77,7 +77,7 @@ TEST_F(DangerReportScreen, UpdateDrawsTheTableWithItsColumns) {
     EXPECT_TRUE(h.messages().shown().empty());
 
     // A second update builds the table anew instead of adding to it.
-    h.command(screen, u"更新");
+    ASSERT_TRUE(h.command(screen, u"更新"));
     EXPECT_EQ(screen.Table().rowCount(), static_cast<int>(rows.size()));
 }
 
@@ -86,7 +86,7 @@ TEST_F(DangerReportScreen, DayWithoutRowsSaysSo) {
     h.server()->setTime(*withoutRows);
     CtevaloWeatherAtrisk screen(h.context(), nullptr);
     h.show(screen);
-    h.command(screen, u"更新");
+    ASSERT_TRUE(h.command(screen, u"更新"));
     EXPECT_FALSE(screen.ShowsTable());
     EXPECT_TRUE(h.log(screen).findText(u"暂无天气危报"));
 }
@@ -95,14 +95,14 @@ TEST_F(DangerReportScreen, UnusableRepliesKeepThePreviousTable) {
     h.server()->setTime(*withRows);
     CtevaloWeatherAtrisk screen(h.context(), nullptr);
     h.show(screen);
-    h.command(screen, u"更新");
+    ASSERT_TRUE(h.command(screen, u"更新"));
     const int rows = screen.Table().rowCount();
     for (const char* faultText : {"0", "-1", "html"}) {
         SCOPED_TRACE(faultText);
         h.server()->clearFaults();
         ASSERT_TRUE(h.server()->setFault("/spservers/danger_report", faultText));
         h.messages().clear();
-        h.command(screen, u"更新");
+        ASSERT_TRUE(h.command(screen, u"更新"));
         EXPECT_EQ(h.messages().texts(), std::vector<std::u16string>{u"无法获取网络数据"});
         EXPECT_TRUE(screen.ShowsTable());
         EXPECT_EQ(screen.Table().rowCount(), rows);
@@ -114,7 +114,7 @@ TEST_F(DangerReportScreen, ScrollBarsStayInsideTheTable) {
     h.server()->setTime(*withRows);
     CtevaloWeatherAtrisk screen(h.context(), nullptr);
     h.show(screen);
-    h.command(screen, u"更新");
+    ASSERT_TRUE(h.command(screen, u"更新"));
     h.log(screen);
     // The table is 300 pixels wide on a 240-pixel display.
     for (int i = 0; i < 20; ++i) screen.HScroll(SB_PAGEDOWN);

@@ -4,7 +4,6 @@
 
 using services::DangerTable;
 using services::parseDangerReport;
-using services::ReplyStatus;
 using Cells = std::vector<std::u16string>;
 
 namespace {
@@ -30,7 +29,7 @@ TEST(DangerTableLayout, ColumnsInDisplayOrderWithTheirWidths) {
 
 TEST(DangerReport, CellsGoToTheColumnOfTheirIndex) {
     const auto r = parseDangerReport(u"t`成都*08-19 10:00*暴雨*extra$绵阳*08-19 11:00*大风$");
-    ASSERT_EQ(r.status, ReplyStatus::Ok);
+    ASSERT_EQ(r.status, weather::ReplyStatus::Ok);
     EXPECT_EQ(r.lastListRows, 2);
     EXPECT_EQ(column(r.table, 0), (Cells{u"成都", u"绵阳"}));
     EXPECT_EQ(column(r.table, 1), (Cells{u"08-19 10:00", u"08-19 11:00"}));
@@ -57,5 +56,5 @@ TEST(DangerReport, EveryListIsAddedButTheLastDecidesTheRowCount) {
 
 TEST(DangerReport, UnusableReplies) {
     for (auto reply : {u"0", u"-1", u"<html>x</html>"})
-        EXPECT_EQ(parseDangerReport(reply).status, ReplyStatus::QueryFailed);
+        EXPECT_EQ(parseDangerReport(reply).status, weather::ReplyStatus::QueryFailed);
 }

@@ -68,7 +68,7 @@ TEST_F(HighwayWeather, EveryExpresswayShowsItsNameOverTheSamePictureAndTimeLine)
             picture = log.findPicture(u"Highway_1.png");
             d.EndDialog(platform::IDCANCEL);
         });
-        h.command(list, u"选择");
+        ASSERT_TRUE(h.command(list, u"选择"));
         ASSERT_TRUE(title && timeLine && picture);
         EXPECT_EQ(title->rect.left, 30);
         EXPECT_EQ(title->rect.top, 5);
@@ -125,7 +125,7 @@ TEST_F(HighwayWeather, NothingSelectedOpensNothing) {
     CtevaloHighway list(h.context(), nullptr);
     h.show(list);
     list.List()->clearSelection();
-    h.command(list, u"选择");
+    ASSERT_TRUE(h.command(list, u"选择"));
     EXPECT_FALSE(h.wasOpened(u"CtevaloHighwayImage"));
 }
 
@@ -133,8 +133,8 @@ TEST_F(HighwayWeather, PlayRestartsTheVideoAndClosingStopsIt) {
     CtevaloHighwayImage screen(h.context(), nullptr);
     screen.SetName(u"成灌高速");
     h.show(screen);
-    h.command(screen, u"播放");
-    h.command(screen, u"播放");
+    ASSERT_TRUE(h.command(screen, u"播放"));
+    ASSERT_TRUE(h.command(screen, u"播放"));
     EXPECT_EQ(media.played(), (std::vector<std::u16string>{CtevaloHighwayImage::kVideo,
                                                            CtevaloHighwayImage::kVideo}));
     ASSERT_GE(media.events.size(), 4u);

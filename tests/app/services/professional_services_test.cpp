@@ -74,7 +74,7 @@ TEST_F(ProfessionalServicesMenu, KeysAndTapsOpenTheChosenService) {
     EXPECT_EQ(h.opened().size(), 3u);
     EXPECT_EQ(menu.Selected(), 0);
 
-    h.command(menu, u"确定");
+    ASSERT_TRUE(h.command(menu, u"确定"));
     EXPECT_EQ(h.opened().back(), u"CtevaloWeatherXuenBao");
     for (int i = 0; i < 3; ++i) h.key(menu, VK_RIGHT);
     h.key(menu, VK_DOWN);

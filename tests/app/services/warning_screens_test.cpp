@@ -104,15 +104,15 @@ TEST_P(WarningService_, FirstUpdateAsksWithoutIdsAndStoresWhatArrives) {
 TEST_P(WarningService_, NextUpdateReportsEveryStoredIdAndFindsNothingNew) {
     WarningListScreen list(service(), h.context(), nullptr);
     h.show(list);
-    h.command(list, u"更新");
+    ASSERT_TRUE(h.command(list, u"更新"));
     const int badge = unread();
     // A deleted warning keeps its ID so the service does not send it again.
-    h.command(list, u"删除");
+    ASSERT_TRUE(h.command(list, u"删除"));
     const auto all = stored();
     ASSERT_FALSE(all.empty());
 
     h.server()->clearRequests();
-    h.command(list, u"更新");
+    ASSERT_TRUE(h.command(list, u"更新"));
     std::string ids;
     for (const auto& w : all) ids += (ids.empty() ? "" : "-") + utf8(w.id);
     const auto seen = requests();
@@ -131,7 +131,7 @@ TEST_P(WarningService_, StoredIdsAreSentGreatestFirst) {
     ASSERT_TRUE(warnings().add({u"203", u"乙", u"b", u"", u"0"}));
     WarningListScreen list(service(), h.context(), nullptr);
     h.show(list);
-    h.command(list, u"更新");
+    ASSERT_TRUE(h.command(list, u"更新"));
     ASSERT_FALSE(requests().empty());
     EXPECT_EQ(requests()[0].path, basePath() + "203-17");
 }
@@ -139,7 +139,7 @@ TEST_P(WarningService_, StoredIdsAreSentGreatestFirst) {
 TEST_P(WarningService_, OpeningMarksReadOnceAndForwardsTheText) {
     WarningListScreen list(service(), h.context(), nullptr);
     h.show(list);
-    h.command(list, u"更新");
+    ASSERT_TRUE(h.command(list, u"更新"));
     const int badge = unread();
     ASSERT_GT(badge, 0);
     const std::u16string title = list.ShownTitles()[0];
@@ -167,7 +167,7 @@ TEST_P(WarningService_, OpeningMarksReadOnceAndForwardsTheText) {
     EXPECT_EQ(sms.subject, shown);
 
     // A second opening finds it read: the badge stays.
-    h.command(list, u"查看");
+    ASSERT_TRUE(h.command(list, u"查看"));
     EXPECT_EQ(unread(), badge - 1);
 }
 
@@ -176,12 +176,12 @@ TEST_P(WarningService_, OpeningMarksReadOnceAndForwardsTheText) {
 TEST_P(WarningService_, DeletingAReadWarningKeepsTheBadge) {
     WarningListScreen list(service(), h.context(), nullptr);
     h.show(list);
-    h.command(list, u"更新");
+    ASSERT_TRUE(h.command(list, u"更新"));
     const int badge = unread();
-    h.command(list, u"查看");
+    ASSERT_TRUE(h.command(list, u"查看"));
     ASSERT_EQ(unread(), badge - 1);
     const std::u16string title = list.ShownTitles()[0];
-    h.command(list, u"删除");
+    ASSERT_TRUE(h.command(list, u"删除"));
     EXPECT_EQ(unread(), badge - 1);
     EXPECT_EQ(std::count(list.ShownTitles().begin(), list.ShownTitles().end(), title), 0);
     const auto all = stored();
@@ -195,13 +195,13 @@ TEST_P(WarningService_, DeletingTheOnlyWarningLeavesTheEmptyList) {
     WarningListScreen list(service(), h.context(), nullptr);
     h.show(list);
     ASSERT_EQ(list.ShownTitles().size(), 1u);
-    h.command(list, u"删除");
+    ASSERT_TRUE(h.command(list, u"删除"));
     EXPECT_TRUE(list.ShownTitles().empty());
     EXPECT_EQ(list.SelectedRow(), 0);
     EXPECT_EQ(unread(), 0);
     EXPECT_TRUE(h.log(list).findText(u"请更新查看!"));
     // With nothing shown, delete and open do nothing and say nothing.
-    h.command(list, u"删除");
+    ASSERT_TRUE(h.command(list, u"删除"));
     h.key(list, VK_RETURN);
     EXPECT_TRUE(h.messages().shown().empty());
     EXPECT_FALSE(h.wasOpened(service().textClass));
@@ -235,7 +235,7 @@ TEST_P(WarningService_, DeletingTheLastShownRowMovesTheSelectionUp) {
     h.show(list);
     h.key(list, VK_UP);
     ASSERT_EQ(list.SelectedRow(), 4);
-    h.command(list, u"删除");
+    ASSERT_TRUE(h.command(list, u"删除"));
     EXPECT_EQ(list.ShownTitles(),
               (std::vector<std::u16string>{u"标题7", u"标题6", u"标题5", u"标题4", u"标题2"}));
     EXPECT_EQ(list.SelectedRow(), 3);
@@ -243,7 +243,7 @@ TEST_P(WarningService_, DeletingTheLastShownRowMovesTheSelectionUp) {
     h.key(list, VK_UP);
     h.key(list, VK_UP);
     ASSERT_EQ(list.SelectedRow(), 1);
-    h.command(list, u"删除");
+    ASSERT_TRUE(h.command(list, u"删除"));
     EXPECT_EQ(list.SelectedRow(), 1);
     EXPECT_EQ(list.ShownTitles()[1], u"标题5");
 }
@@ -251,7 +251,7 @@ TEST_P(WarningService_, DeletingTheLastShownRowMovesTheSelectionUp) {
 TEST_P(WarningService_, PastWarningsOpenInTheBrowser) {
     WarningListScreen list(service(), h.context(), nullptr);
     h.show(list);
-    h.command(list, u"查看过往信息");
+    ASSERT_TRUE(h.command(list, u"查看过往信息"));
     ASSERT_EQ(h.shell().browsed().size(), 1u);
     EXPECT_EQ(h.shell().browsed()[0], u"http://" + platform::fromUtf8(h.server()->hostPort()) +
                                           std::u16string(service().pastPage));
@@ -270,7 +270,7 @@ namespace {
 // Stands in for the main menu: counts the reposition requests it receives.
 class MainMenuWindow final : public CDialog {
 public:
-    MainMenuWindow() : CDialog(u"CtevaloWeatherDlg") { SetWindowText(app::kMainMenuCaption); }
+    MainMenuWindow() : CDialog(u"CtevaloWeatherDlg") { SetWindowText(u"晴雨匣"); }
     int repositions = 0;
 
 protected:
@@ -338,7 +338,7 @@ TEST_P(WarningFaults, BadRepliesChangeNothing) {
         h.messages().clear();
         WarningListScreen list(service(), h.context(), nullptr);
         h.show(list);
-        h.command(list, u"更新");
+        ASSERT_TRUE(h.command(list, u"更新"));
         EXPECT_EQ(h.messages().texts(), std::vector<std::u16string>{f.message});
         EXPECT_TRUE(stored().empty());
         EXPECT_EQ(unread(), 2);
@@ -352,7 +352,7 @@ TEST_P(WarningFaults, CutReplyStoresOnlyWholeWarnings) {
     ASSERT_TRUE(h.server()->setFault(basePath(), "cut"));
     WarningListScreen list(service(), h.context(), nullptr);
     h.show(list);
-    h.command(list, u"更新");
+    ASSERT_TRUE(h.command(list, u"更新"));
     h.server()->clearFaults();
     const auto partial = stored();
     for (const auto& w : partial) {
@@ -360,7 +360,7 @@ TEST_P(WarningFaults, CutReplyStoresOnlyWholeWarnings) {
         EXPECT_EQ(w.text.find(u'\uFFFD'), std::u16string::npos);
     }
     // The next update fetches what was dropped.
-    h.command(list, u"更新");
+    ASSERT_TRUE(h.command(list, u"更新"));
     EXPECT_GT(stored().size(), partial.size());
 }
 
@@ -368,7 +368,7 @@ TEST_P(WarningFaults, NoServiceShowsTheNetworkMessageOnly) {
     h.server()->stop();
     WarningListScreen list(service(), h.context(), nullptr);
     h.show(list);
-    h.command(list, u"更新");
+    ASSERT_TRUE(h.command(list, u"更新"));
     EXPECT_EQ(h.messages().count(), 1u);
     EXPECT_TRUE(stored().empty());
 }

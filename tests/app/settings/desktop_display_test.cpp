@@ -2,6 +2,7 @@
 // Today flag moving to the chosen three-day city.
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,7 +23,7 @@ protected:
     store::CityListStore cities() { return {h_.context().volumes(), store::CityList::ThreeDay}; }
 
     void addCity(const std::u16string& name, const std::u16string& todayFlag) {
-        cities().add({name, name + u"0", name, u"", u"", u"0", todayFlag});
+        ASSERT_TRUE(cities().add({name, name + u"0", name, u"", u"", u"0", todayFlag}));
     }
 
     std::u16string todayFlag(const std::u16string& name) {
@@ -31,8 +32,9 @@ protected:
     }
 
     std::optional<uint32_t> enabled() {
-        return h_.context().registry().getDword(RegistryHive::LocalMachine, app::kTodayItemKey,
-                                                u"Enabled");
+        return h_.context().registry().getDword(
+            RegistryHive::LocalMachine, u"Software\\Microsoft\\Today\\Items\\\"米多晴雨匣\"",
+            u"Enabled");
     }
 
     // Opens the screen, lets `choose` set the controls, then confirms.
@@ -75,6 +77,26 @@ TEST_F(DesktopDisplayTest, ChoosingAnotherCityMovesTheTodayFlag) {
     EXPECT_EQ(todayFlag(u"北京"), u"0");
     EXPECT_TRUE(waitingTextShown_);
     EXPECT_EQ(h_.messages().count(), 0u);
+}
+
+// A write that fails half-way (here the clearing of the former city's flag,
+// refused by the volume) leaves both flags as they were and says so: two
+// flagged cities would make the home item and the screens disagree.
+TEST_F(DesktopDisplayTest, AFailedMoveKeepsTheFormerCityAloneFlagged) {
+    addCity(u"北京", u"1");
+    addCity(u"上海", u"0");
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(h_.context().volumes().cityDatabase.c_str(), &db), SQLITE_OK);
+    const int rc = sqlite3_exec(db,
+                                "CREATE TRIGGER refuse_clear BEFORE UPDATE ON UsersAddTeVoWeather "
+                                "WHEN NEW.p7 = '0' BEGIN SELECT RAISE(ABORT, 'disk full'); END",
+                                nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    ASSERT_EQ(rc, SQLITE_OK);
+    confirm([](auto& screen) { select(screen, QStringLiteral("上海")); });
+    EXPECT_EQ(todayFlag(u"北京"), u"1");
+    EXPECT_EQ(todayFlag(u"上海"), u"0");
+    EXPECT_EQ(h_.messages().texts(), std::vector<std::u16string>{u"数据保存失败，请检查存储空间"});
 }
 
 TEST_F(DesktopDisplayTest, SameCityOnlySwitchesTheItemOn) {

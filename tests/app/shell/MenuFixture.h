@@ -19,14 +19,12 @@ protected:
     }
 
     void markSetupDone() {
-        store::SettingRecord s{store::kTodayCitySettingId, store::kTodayCitySettingName, u"1", u"",
-                               u"已经设置了"};
+        store::SettingRecord s{u"5", u"桌面显示城市", u"1", u"", u"已经设置了"};
         ASSERT_TRUE(settings().store(s));
     }
 
     void storeBackground(const std::u16string& number) {
-        store::SettingRecord s{store::kBackgroundSettingId, store::kBackgroundSettingName, u"1",
-                               u"", number};
+        store::SettingRecord s{u"7", u"软件背景", u"1", u"", number};
         ASSERT_TRUE(settings().store(s));
     }
 

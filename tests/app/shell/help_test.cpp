@@ -80,14 +80,14 @@ TEST_F(HelpScreen, RecommendAndFeedbackOpenTheComposer) {
     EXPECT_FALSE(sent[1].to.empty());
     EXPECT_EQ(sent[1].body, u"意见反馈");
     EXPECT_EQ(sent[1].subject, u"");
-    h.command(s, u"返回");
+    ASSERT_TRUE(h.command(s, u"返回"));
     EXPECT_FALSE(s.isVisible());
 }
 
 TEST_F(HelpScreen, ComposerThatCannotStartChangesNothing) {
     h.shell().setLaunchSucceeds(false);
     auto& s = open();
-    h.command(s, u"意见反馈");
+    ASSERT_TRUE(h.command(s, u"意见反馈"));
     EXPECT_EQ(h.messages().count(), 0u);
     EXPECT_TRUE(s.isVisible());
 }

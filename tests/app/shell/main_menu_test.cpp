@@ -156,7 +156,7 @@ TEST_F(MainMenu, ExitAsksAndEndsOnlyOnYes) {
     EXPECT_TRUE(m.isVisible());
 
     h.messages().answerNext(IDYES);
-    h.command(m, u"退出");
+    ASSERT_TRUE(h.command(m, u"退出"));
     EXPECT_FALSE(m.isVisible());
 }
 
@@ -233,8 +233,7 @@ TEST(MainMenuWidth, FourColumnsOnAWideDisplay) {
     testing_support::ScreenHarness h;
     h.setDisplay(320, 240);
     h.ensurePictures({"tmd.png"});
-    store::SettingRecord s{store::kTodayCitySettingId, store::kTodayCitySettingName, u"1", u"",
-                           u"已经设置了"};
+    store::SettingRecord s{u"5", u"桌面显示城市", u"1", u"", u"已经设置了"};
     ASSERT_TRUE(store::SettingStore(h.context().volumes()).store(s));
     app::CtevaloWeatherDlg m(h.context());
     h.show(m);

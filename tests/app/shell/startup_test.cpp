@@ -21,12 +21,14 @@ using Key = testing_support::ScreenHarness::Key;
 class FirstStart : public MenuFixture {
 protected:
     void createTodayItemKey() {
-        ASSERT_TRUE(h.context().registry().createKey(platform::RegistryHive::LocalMachine,
-                                                     app::kTodayItemKeyPath));
+        ASSERT_TRUE(
+            h.context().registry().createKey(platform::RegistryHive::LocalMachine,
+                                             u"Software\\Microsoft\\Today\\Items\\\"米多晴雨匣\""));
     }
     std::optional<std::uint32_t> todayEnabled() {
         return h.context().registry().getDword(platform::RegistryHive::LocalMachine,
-                                               app::kTodayItemKeyPath, u"Enabled");
+                                               u"Software\\Microsoft\\Today\\Items\\\"米多晴雨匣\"",
+                                               u"Enabled");
     }
     // Page 1 answered with the given boxes and key, page 2 with its key.
     void scriptWizard(bool today, bool autoUpdate, Key page1, Key page2) {
@@ -44,7 +46,7 @@ TEST_F(FirstStart, MakesClientCodeShowsLogoThenBothWizardPagesInOrder) {
     scriptWizard(true, true, Key::Right, Key::Left);
     openMenu();
 
-    const auto code = settings().findById(store::kClientCodeSettingId);
+    const auto code = settings().findById(u"21");
     ASSERT_TRUE(code);
     EXPECT_TRUE(weather::isClientCode(code->value));
     EXPECT_EQ(h.context().values().clientCode, code->value);
@@ -55,7 +57,7 @@ TEST_F(FirstStart, MakesClientCodeShowsLogoThenBothWizardPagesInOrder) {
     EXPECT_EQ(order, (std::vector<std::u16string>{u"CtevaloLoGo", u"CtevaloSetupWizard",
                                                   u"CtevaloSetupWizardQuey"}));
     EXPECT_TRUE(h.wasOpened(u"CtevaloMenu"));
-    const auto done = settings().findById(store::kTodayCitySettingId);
+    const auto done = settings().findById(u"5");
     ASSERT_TRUE(done);
     EXPECT_EQ(done->setFlag, u"1");
     EXPECT_EQ(done->longValue, u"已经设置了");
@@ -83,7 +85,7 @@ TEST_F(FirstStart, CancellingPageOneAppliesTheBoxesLikeConfirming) {
     openMenu();
     EXPECT_EQ(todayEnabled(), 0u);
     EXPECT_EQ(h.shell().broadcasts(), std::vector<unsigned>{0xF2});
-    const auto time = settings().findById(store::kUpdateTimesSettingId);
+    const auto time = settings().findById(u"6");
     ASSERT_TRUE(time);
     EXPECT_EQ(time->longValue, u"8:05:09");
     EXPECT_EQ(time->settingName, u"自动更新时间");
@@ -96,7 +98,7 @@ TEST_F(FirstStart, UncheckedAutomaticUpdateSaysSoAndStoresNoTime) {
     openMenu();
     EXPECT_EQ(todayEnabled(), 1u);
     EXPECT_TRUE(h.messages().wasShown(u" 自动更新设置未成功，请进入软件重新设置!"));
-    EXPECT_FALSE(settings().findById(store::kUpdateTimesSettingId));
+    EXPECT_FALSE(settings().findById(u"6"));
 }
 
 TEST_F(FirstStart, MissingTodayItemKeyIsReportedAndNothingIsBroadcast) {
@@ -172,7 +174,7 @@ TEST_F(FirstStart, UnknownCityAddsNothingAndSaysNothing) {
     openMenu();
     for (const auto& text : h.messages().texts())
         EXPECT_EQ(text.find(u"添加"), std::u16string::npos) << platform::toUtf8(text);
-    EXPECT_TRUE(settings().findById(store::kTodayCitySettingId));
+    EXPECT_TRUE(settings().findById(u"5"));
 }
 
 TEST_F(FirstStart, LogoShowsTheIntroductionAndAnyKeyClosesIt) {
@@ -215,7 +217,7 @@ TEST_F(FirstStart, CancellingPageTwoAddsNoCityButFinishesSetup) {
     const auto list =
         store::CityListStore(h.context().volumes(), store::CityList::ThreeDay).listByDefault();
     EXPECT_TRUE(!list || list->empty());
-    EXPECT_TRUE(settings().findById(store::kTodayCitySettingId));
+    EXPECT_TRUE(settings().findById(u"5"));
 }
 
 class StartupValues : public MenuFixture {};
@@ -240,6 +242,35 @@ TEST_F(StartupValues, DateTextIsTheShortDateOfTheDeviceClock) {
     EXPECT_EQ(h.context().values().dateText, u"2026/3/4");
     EXPECT_TRUE(h.log(*menu).findText(u"2026/3/4"));
     EXPECT_TRUE(h.log(*menu).findText(u"米多晴雨匣V1.5"));
+}
+
+}  // namespace
+
+namespace {
+
+// A city volume cut short must not pass for a first start: the user is told
+// once, the damaged file stays beside the fresh one, and the product works.
+TEST_F(FirstStart, DamagedCityVolumeIsToldSetAsideAndMadeAfresh) {
+    h.setTime({2026, 12, 7, 9, 30, 0, 1});
+    const auto volume = h.context().volumes().cityDatabase;
+    ASSERT_TRUE(store::CityListStore(h.context().volumes(), store::CityList::ThreeDay)
+                    .add({u"1", u"510100", u"成都", u"", u"", u"1", u"1"}));
+    std::filesystem::resize_file(volume, 1000);
+    scriptWizard(true, true, Key::Right, Key::Left);
+    openMenu();
+
+    const auto texts = h.messages().texts();
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts.front(),
+              u"数据文件CityDatabase.vol已损坏，无法读取。原文件已改名保存为"
+              u"CityDatabase.vol.damaged-20261207-093000，已建立新的数据文件");
+    const auto aside = volume.parent_path() / "CityDatabase.vol.damaged-20261207-093000";
+    ASSERT_TRUE(std::filesystem::exists(aside));
+    EXPECT_EQ(std::filesystem::file_size(aside), 1000u);
+    // The fresh volume took the new client code.
+    const auto code = settings().findById(u"21");
+    ASSERT_TRUE(code);
+    EXPECT_EQ(code->value, h.context().values().clientCode);
 }
 
 }  // namespace

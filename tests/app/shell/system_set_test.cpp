@@ -17,11 +17,10 @@ using namespace platform::ui;
 class SystemSettings : public MenuFixture {
 protected:
     void storeTime(const std::u16string& text) {
-        ASSERT_TRUE(settings().store(
-            {store::kUpdateTimesSettingId, store::kUpdateTimesSettingName, u"1", u"", text}));
+        ASSERT_TRUE(settings().store({u"6", u"自动更新时间", u"1", u"", text}));
     }
     std::u16string storedTime() {
-        auto s = settings().findById(store::kUpdateTimesSettingId);
+        auto s = settings().findById(u"6");
         return s ? s->longValue : u"<none>";
     }
     app::CtevaloSystemSet& open() {
@@ -50,14 +49,14 @@ TEST_F(SystemSettings, StoredTimeOpensThePickerAndIsStoredAgainUnchanged) {
 TEST_F(SystemSettings, MorningTimeIsStoredWithoutLeadingZeroInTheHour) {
     open();
     picker()->setTime(QTime(8, 30, 0));
-    h.command(*screen, u"确定");
+    ASSERT_TRUE(h.command(*screen, u"确定"));
     EXPECT_EQ(storedTime(), u"8:30:00");
 }
 
 TEST_F(SystemSettings, WithoutStoredTimeThePickerStartsAtTheCurrentTime) {
     h.setTime({2026, 12, 7, 21, 4, 7, 1});
     open();
-    h.command(*screen, u"确定");
+    ASSERT_TRUE(h.command(*screen, u"确定"));
     EXPECT_EQ(storedTime(), u"21:04:07");
 }
 
@@ -72,16 +71,16 @@ TEST_F(SystemSettings, UncheckedBoxKeepsTheEarlierTime) {
     open();
     picker()->setTime(QTime(20, 0, 0));
     box()->setChecked(false);
-    h.command(*screen, u"确定");
+    ASSERT_TRUE(h.command(*screen, u"确定"));
     EXPECT_EQ(storedTime(), u"18:05:00");
 }
 
 TEST_F(SystemSettings, BackStoresNothing) {
     open();
     stepper()->step(1);
-    h.command(*screen, u"返回");
+    ASSERT_TRUE(h.command(*screen, u"返回"));
     EXPECT_EQ(storedTime(), u"<none>");
-    EXPECT_FALSE(settings().findById(store::kBackgroundSettingId));
+    EXPECT_FALSE(settings().findById(u"7"));
     EXPECT_FALSE(screen->isVisible());
 }
 
@@ -94,8 +93,8 @@ TEST_F(SystemSettings, OtherSkinIsStoredAndTheMainMenuRedrawsInItsColours) {
     stepper()->step(1);  // wraps from 1 to 0
     EXPECT_EQ(skinName(), QStringLiteral("青蓝色"));
     EXPECT_EQ(screen->ChosenSkin(), 0);
-    h.command(*screen, u"确定");
-    const auto bg = settings().findById(store::kBackgroundSettingId);
+    ASSERT_TRUE(h.command(*screen, u"确定"));
+    const auto bg = settings().findById(u"7");
     ASSERT_TRUE(bg);
     EXPECT_EQ(bg->longValue, u"0");
     EXPECT_EQ(bg->settingName, u"软件背景");
@@ -107,8 +106,8 @@ TEST_F(SystemSettings, SameSkinIsNotStoredAgain) {
     open();
     stepper()->step(1);
     stepper()->step(-1);
-    h.command(*screen, u"确定");
-    EXPECT_FALSE(settings().findById(store::kBackgroundSettingId));
+    ASSERT_TRUE(h.command(*screen, u"确定"));
+    EXPECT_FALSE(settings().findById(u"7"));
 }
 
 }  // namespace

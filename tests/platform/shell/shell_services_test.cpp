@@ -75,10 +75,20 @@ TEST(ComposerUri, EncodesEveryCharacterThatCouldSplitOrEndTheUri) {
     m.to = u"10657 502";
     m.body = u"意见反馈";
     EXPECT_EQ(composerUri(m), "sms:10657%20502?body=%E6%84%8F%E8%A7%81%E5%8F%8D%E9%A6%88");
+    m.body.clear();
     m.subject = u"a\"b c&d?e\nf#g";
     EXPECT_EQ(composerUri(m), "sms:10657%20502?body=a%22b%20c%26d%3Fe%0Af%23g");
     m = {};
     EXPECT_EQ(composerUri(m), "sms:");
+}
+
+// A forward's text and the fixed line both reach the one body: text first.
+TEST(ComposerUri, SubjectAndFixedBodyBothReachTheMessage) {
+    ComposerMessage m;
+    m.body = u"米多晴雨匣";
+    m.subject = u"成都";
+    EXPECT_EQ(composerUri(m),
+              "sms:?body=%E6%88%90%E9%83%BD%0A%E7%B1%B3%E5%A4%9A%E6%99%B4%E9%9B%A8%E5%8C%A3");
 }
 
 TEST_F(ShellFixture, ComposerTextWithQuotesBlanksAndLineBreaksArrivesAsOneArgument) {

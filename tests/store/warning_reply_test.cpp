@@ -1,9 +1,8 @@
-#include "app/services/WarningReply.h"
+#include "store/WarningReply.h"
 
 #include <gtest/gtest.h>
 
-using services::parseWarnings;
-using services::ReplyStatus;
+using store::parseWarnings;
 using store::WarningRecord;
 
 namespace {
@@ -17,12 +16,12 @@ WarningRecord item(std::u16string id, std::u16string flag, std::u16string title,
 }  // namespace
 
 TEST(WarningReplyStatus, SpecialRepliesAreRecognisedOnlyWhenExact) {
-    EXPECT_EQ(parseWarnings(u"-1").status, ReplyStatus::VersionTooOld);
-    EXPECT_EQ(parseWarnings(u"0").status, ReplyStatus::QueryFailed);
-    EXPECT_EQ(parseWarnings(u"<html><body>502</body></html>").status, ReplyStatus::QueryFailed);
+    EXPECT_EQ(parseWarnings(u"-1").status, weather::ReplyStatus::VersionTooOld);
+    EXPECT_EQ(parseWarnings(u"0").status, weather::ReplyStatus::QueryFailed);
+    EXPECT_EQ(parseWarnings(u"<html><body>502</body></html>").status, weather::ReplyStatus::QueryFailed);
     // A time stamp that merely starts with the digits is an ordinary reply.
-    EXPECT_EQ(parseWarnings(u"-1`").status, ReplyStatus::Ok);
-    EXPECT_EQ(parseWarnings(u"08-19 09:12`").status, ReplyStatus::Ok);
+    EXPECT_EQ(parseWarnings(u"-1`").status, weather::ReplyStatus::Ok);
+    EXPECT_EQ(parseWarnings(u"08-19 09:12`").status, weather::ReplyStatus::Ok);
 }
 
 TEST(WarningReplyItems, FullItemsCarryTheReplyTimeStamp) {
@@ -63,7 +62,7 @@ class WarningReplyWithoutItems : public testing::TestWithParam<EmptyCase> {};
 
 TEST_P(WarningReplyWithoutItems, HoldsNoItem) {
     const auto reply = parseWarnings(GetParam().reply);
-    EXPECT_EQ(reply.status, ReplyStatus::Ok);
+    EXPECT_EQ(reply.status, weather::ReplyStatus::Ok);
     EXPECT_TRUE(reply.items.empty());
 }
 

@@ -1,22 +1,22 @@
-#include "app/services/WarningReply.h"
+#include "store/WarningReply.h"
 
 #include "weather/ReplySyntax.h"
 
-namespace services {
+namespace store {
 
 WarningReply parseWarnings(std::u16string_view reply) {
     WarningReply result;
     if (reply == u"-1") {
-        result.status = ReplyStatus::VersionTooOld;
+        result.status = weather::ReplyStatus::VersionTooOld;
         return result;
     }
     if (reply == u"0" || (!reply.empty() && reply.front() == u'<')) {
-        result.status = ReplyStatus::QueryFailed;
+        result.status = weather::ReplyStatus::QueryFailed;
         return result;
     }
     const auto pieces = weather::splitWithTrailing(reply, weather::kSectionSeparator);
-    store::WarningRecord scratch;
-    scratch.updateTime = pieces.front();
+    WarningRecord scratch;
+    result.updateTime = scratch.updateTime = pieces.front();
     for (size_t p = 1; p < pieces.size(); ++p) {
         for (const auto& item : weather::splitTerminated(pieces[p], weather::kBlockTerminator)) {
             const auto fields = weather::splitWithTrailing(item, weather::kSlotSeparator);
@@ -31,4 +31,4 @@ WarningReply parseWarnings(std::u16string_view reply) {
     return result;
 }
 
-}  // namespace services
+}  // namespace store

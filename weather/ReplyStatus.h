@@ -1,6 +1,6 @@
 #pragma once
 
-namespace services {
+namespace weather {
 
 // How a reply of the professional services and warnings was judged as a whole.
 enum class ReplyStatus {
@@ -9,4 +9,4 @@ enum class ReplyStatus {
     QueryFailed,    // "0", an HTML page, or nothing usable
 };
 
-}  // namespace services
+}  // namespace weather

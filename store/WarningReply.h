@@ -1,22 +1,25 @@
 #pragma once
 
-// The reply of the disaster and fire warning services:
+// The reply of the disaster and fire warning services, read by the application
+// and by the home-screen item alike:
 // "time`id|flag|title|text$id|flag|title|text$`...".
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "app/services/ReplyStatus.h"
 #include "store/WarningRecord.h"
+#include "weather/ReplyStatus.h"
 
-namespace services {
+namespace store {
 
 struct WarningReply {
-    ReplyStatus status = ReplyStatus::Ok;
+    weather::ReplyStatus status = weather::ReplyStatus::Ok;
+    // The reply's time stamp (section 0).
+    std::u16string updateTime;
     // Every group's warnings in reply order, each with the reply's time stamp
     // as its update time (unread).
-    std::vector<store::WarningRecord> items;
+    std::vector<WarningRecord> items;
 };
 
 // A field an item lacks repeats the previous item's value (the service leaves
@@ -25,4 +28,4 @@ struct WarningReply {
 // reported back to the service and would break the next request.
 WarningReply parseWarnings(std::u16string_view reply);
 
-}  // namespace services
+}  // namespace store
