@@ -50,13 +50,15 @@ bool createCatalogue(sqlite3* db) {
 
 // A volume holds the catalogue; an empty SQLite file becomes a volume. Any other
 // content is somebody else's data and must not be touched.
-bool checkOrInitialiseCatalogue(sqlite3* db) {
+// A read-only mount leaves an empty file as it is: it holds no table yet.
+bool checkOrInitialiseCatalogue(sqlite3* db, bool readOnly) {
     SqliteStatement schema(db,
                            "SELECT count(*), sum(name = 'propdb_tables') FROM sqlite_master "
                            "WHERE type = 'table'");
     if (!schema.ok() || schema.step() != SQLITE_ROW) return failWith(schema.result());
     if (schema.number(1) > 0) return true;
     if (schema.number(0) > 0) return failWithError(kErrorBadFormat);
+    if (readOnly) return failWithError(kErrorFileNotFound);
     if (!createCatalogue(db)) return failWith(sqlite3_errcode(db));
     return true;
 }
@@ -108,6 +110,10 @@ bool validDefinition(const TableDefinition& definition) {
 
 }  // namespace
 
+int Volume::Connection::begin() {
+    return sqliteExec(db, readOnly ? "BEGIN DEFERRED" : "BEGIN IMMEDIATE");
+}
+
 Volume::Connection::~Connection() {
     if (!db) return;
     if (inTransaction) sqliteExec(db, "ROLLBACK");
@@ -119,14 +125,16 @@ Volume::Volume(std::filesystem::path file, std::unique_ptr<Connection> connectio
 
 Volume::~Volume() = default;
 
-std::unique_ptr<Volume> Volume::mount(const std::filesystem::path& file, MountMode mode) {
+std::unique_ptr<Volume> Volume::mount(const std::filesystem::path& file, MountMode mode,
+                                      MountAccess access) {
     const FileState state = inspect(file);
     if (state == FileState::NotVolume) {
         failWithError(kErrorBadFormat);
         return nullptr;
     }
+    const bool readOnly = access == MountAccess::ReadOnly;
     if (state == FileState::Missing) {
-        if (mode == MountMode::OpenExisting) {
+        if (mode == MountMode::OpenExisting || readOnly) {
             failWithError(kErrorFileNotFound);
             return nullptr;
         }
@@ -135,6 +143,7 @@ std::unique_ptr<Volume> Volume::mount(const std::filesystem::path& file, MountMo
     }
 
     auto connection = std::make_unique<Connection>();
+    connection->readOnly = readOnly;
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX |
                       (mode == MountMode::OpenAlways ? SQLITE_OPEN_CREATE : 0);
     int rc = sqlite3_open_v2(file.c_str(), &connection->db, flags, nullptr);
@@ -145,14 +154,12 @@ std::unique_ptr<Volume> Volume::mount(const std::filesystem::path& file, MountMo
     sqlite3_extended_result_codes(connection->db, 1);
     sqlite3_busy_handler(connection->db, Connection::waitWhileBusy, connection.get());
     // A rollback journal that is emptied, not deleted, at each commit. Every
-    // mount is short and takes the write lock at once, so write-ahead logging
-    // would buy no concurrency, while each fresh connection would have to
-    // rebuild the log's index. A killed process leaves a journal that the next
-    // mount rolls back.
-    sqliteExec(connection->db, "PRAGMA journal_mode=TRUNCATE");
-    sqliteExec(connection->db, "PRAGMA synchronous=NORMAL");
+    // mount is short, so write-ahead logging would buy little concurrency,
+    // while each fresh connection would have to rebuild the log's index. A
+    // killed process leaves a journal that the next mount rolls back.
+    sqliteExec(connection->db, "PRAGMA journal_mode=TRUNCATE; PRAGMA synchronous=NORMAL");
 
-    rc = sqliteExec(connection->db, "BEGIN IMMEDIATE");
+    rc = connection->begin();
     if (rc != SQLITE_OK) {
         failWith(rc);
         return nullptr;
@@ -167,7 +174,7 @@ bool Volume::flush() {
     int rc = sqliteExec(connection_->db, "COMMIT");
     if (rc != SQLITE_OK) return failWith(rc);
     connection_->inTransaction = false;
-    rc = sqliteExec(connection_->db, "BEGIN IMMEDIATE");
+    rc = connection_->begin();
     if (rc != SQLITE_OK) return failWith(rc);
     connection_->inTransaction = true;
     return true;
@@ -194,10 +201,15 @@ std::optional<TableDefinition> Volume::tableDefinition(std::u16string_view name)
     }
     sqlite3* db = connection_->db;
     SqliteStatement table(db, "SELECT type FROM propdb_tables WHERE name = ?");
+    if (!table.ok() && (table.result() & 0xFF) != SQLITE_ERROR) {
+        failWith(table.result());  // busy or damaged: the catalogue could not be read
+        return std::nullopt;
+    }
     if (!table.ok()) {
         // No catalogue yet: an empty file becomes a volume here, anything else
         // is refused untouched.
-        if (checkOrInitialiseCatalogue(db)) failWithError(kErrorFileNotFound);
+        if (checkOrInitialiseCatalogue(db, connection_->readOnly))
+            failWithError(kErrorFileNotFound);
         return std::nullopt;
     }
     table.bind(1, name);
@@ -252,6 +264,7 @@ std::unique_ptr<Table> Volume::openTable(std::u16string_view name, const SortOrd
 
 bool Volume::createTable(const TableDefinition& definition) {
     if (!connection_ || !validDefinition(definition)) return failWithError(kErrorInvalidParameter);
+    if (connection_->readOnly) return failWithError(kErrorAccessDenied);
     sqlite3* db = connection_->db;
     if (tableDefinition(definition.name)) return failWithError(kErrorAlreadyExists);
     if (lastError() != kErrorFileNotFound) return false;

@@ -13,7 +13,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path freshFolder(const std::string& name) {
+// One folder per test, named so that it is a single folder also for the
+// "Case/Param" names of parameterised tests.
+fs::path freshFolder(std::string name) {
+    for (char& c : name)
+        if (c == '/') c = '_';
     const fs::path folder =
         fs::temp_directory_path() / ("propdb_" + name + "_" + std::to_string(::getpid()));
     fs::remove_all(folder);
@@ -265,5 +269,101 @@ INSTANTIATE_TEST_SUITE_P(
                                       sqlite3_close(db);
                                   }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Read-only mounts share the volume: readers never wait on each other, and
+// they create or change nothing.
+class ReadOnlyMount : public VolumeTest {
+protected:
+    void fillCities() {
+        auto volume = mountWithCities();
+        auto table = volume->openTable(u"Cities", kByNameUnique);
+        ASSERT_NE(table->write(0, city(u"北京", u"1", u"101")), 0);
+        ASSERT_TRUE(volume->unmount());
+    }
+};
+
+TEST_F(ReadOnlyMount, ReadersMountTogetherWhileOneHoldsItsMount) {
+    fillCities();
+    auto first = Volume::mount(file_, MountMode::OpenExisting, MountAccess::ReadOnly);
+    ASSERT_NE(first, nullptr);
+    auto firstTable = first->openTable(u"Cities", kByNameUnique);
+    ASSERT_TRUE(firstTable && firstTable->seekEqual(u"北京"));
+
+    // A second reader (another connection, as another process) gets in at once;
+    // with the write lock taken at mount it would wait out the busy time-out.
+    auto second = Volume::mount(file_, MountMode::OpenExisting, MountAccess::ReadOnly);
+    ASSERT_NE(second, nullptr);
+    auto table = second->openTable(u"Cities", kByNameUnique);
+    ASSERT_NE(table, nullptr);
+    ASSERT_TRUE(table->seekEqual(u"北京"));
+    EXPECT_EQ(valueOf(*table->read(), 3), u"101");
+    EXPECT_TRUE(second->unmount());
+    EXPECT_TRUE(first->unmount());
+}
+
+TEST_F(ReadOnlyMount, RefusesEveryWrite) {
+    fillCities();
+    auto volume = Volume::mount(file_, MountMode::OpenExisting, MountAccess::ReadOnly);
+    ASSERT_NE(volume, nullptr);
+    auto table = volume->openTable(u"Cities", kByNameUnique);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->write(0, city(u"天津", u"0", u"102")), 0);
+    EXPECT_EQ(lastError(), kErrorAccessDenied);
+    ASSERT_TRUE(table->seekEqual(u"北京"));
+    EXPECT_FALSE(table->deleteCurrent());
+    EXPECT_EQ(lastError(), kErrorAccessDenied);
+    auto other = cities();
+    other.name = u"Other";
+    EXPECT_FALSE(volume->createTable(other));
+    EXPECT_EQ(lastError(), kErrorAccessDenied);
+    EXPECT_TRUE(volume->unmount());
+    EXPECT_EQ(namesIn(kByNameUnique), std::vector<std::u16string>{u"北京"});
+}
+
+TEST_F(ReadOnlyMount, FindsNothingWhereNothingIsAndCreatesNothing) {
+    EXPECT_EQ(Volume::mount(file_, MountMode::OpenAlways, MountAccess::ReadOnly), nullptr);
+    EXPECT_EQ(lastError(), kErrorFileNotFound);
+    EXPECT_FALSE(fs::exists(file_));
+
+    fs::create_directories(file_.parent_path());
+    std::ofstream(file_).close();  // an empty file becomes a volume on first write
+    {
+        auto volume = Volume::mount(file_, MountMode::OpenAlways, MountAccess::ReadOnly);
+        ASSERT_NE(volume, nullptr);
+        EXPECT_EQ(volume->openTable(u"Cities", kByNameUnique), nullptr);
+        EXPECT_EQ(lastError(), kErrorFileNotFound);
+        EXPECT_TRUE(volume->unmount());
+    }
+    EXPECT_EQ(fs::file_size(file_), 0u);
+}
+
+// What a killed writer leaves beside a volume is settled by SQLite itself.
+TEST_F(VolumeTest, RecoveringDiscardsAJournalWhoseVolumeIsGoneAndLeavesNoVolume) {
+    fs::create_directories(file_.parent_path());
+    const fs::path journal = fs::path(file_).concat("-journal");
+    std::ofstream(journal, std::ios::binary) << std::string(512, '\x7');
+    EXPECT_TRUE(Volume::recover(file_));
+    EXPECT_FALSE(fs::exists(journal));
+    EXPECT_FALSE(fs::exists(file_));
+}
+
+TEST_F(VolumeTest, RecoveringAVolumeWithoutJournalChangesNothing) {
+    {
+        auto volume = mountWithCities();
+        ASSERT_TRUE(volume->unmount());
+    }
+    const std::string before = fileBytes(file_);
+    EXPECT_TRUE(Volume::recover(file_));
+    EXPECT_EQ(fileBytes(file_), before);
+    EXPECT_TRUE(Volume::recover(folder_ / "Nothing.vol"));
+    EXPECT_FALSE(fs::exists(folder_ / "Nothing.vol"));
+}
+
+TEST(VolumeCompanion, NamesTheFilesSqliteKeepsBesideAVolume) {
+    for (const char* name : {"CityDatabase.vol-journal", "x.vol-wal", "x.vol-shm"})
+        EXPECT_TRUE(isVolumeCompanion(name)) << name;
+    for (const char* name : {"CityDatabase.vol", "journal", "-journal", "a-journal.png"})
+        EXPECT_FALSE(isVolumeCompanion(name)) << name;
+}
 
 }  // namespace
