@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <set>
 #include <system_error>
 
@@ -65,16 +67,53 @@ bool checkOrInitialiseCatalogue(sqlite3* db, bool readOnly) {
 
 enum class FileState { Missing, Empty, Volume, NotVolume };
 
+// Table definitions found by read-only mounts, per volume file. Inside one
+// file a table, once committed, keeps its definition (tables are created,
+// never altered or dropped), and a volume replaced on disk is another file
+// (another inode, another change time); so a reader reuses what an earlier
+// reader of the same file found instead of reading the catalogue again. A
+// writing mount always reads it: it may see a table its own transaction made
+// and may still roll back.
+class DefinitionCache {
+public:
+    std::optional<TableDefinition> find(const std::string& file, std::u16string_view name) {
+        std::lock_guard lock(mutex_);
+        const auto tables = files_.find(file);
+        if (tables == files_.end()) return std::nullopt;
+        const auto table = tables->second.find(std::u16string(name));
+        if (table == tables->second.end()) return std::nullopt;
+        return table->second;
+    }
+    void keep(const std::string& file, const TableDefinition& definition) {
+        std::lock_guard lock(mutex_);
+        if (files_.size() > 64) files_.clear();  // volumes come and go in tests
+        files_[file][definition.name] = definition;
+    }
+
+private:
+    std::mutex mutex_;
+    std::map<std::string, std::map<std::u16string, TableDefinition>> files_;
+};
+
+DefinitionCache& definitionCache() {
+    static DefinitionCache cache;
+    return cache;
+}
+
 // SQLite takes a file shorter than one page for an empty database, so a volume
 // cut short would be silently started afresh. A volume file is a regular file
 // that starts with the SQLite header and is a whole number of pages long.
-FileState inspect(const std::filesystem::path& file) {
+// `identity` names the file as it is now (device, inode, change time).
+FileState inspect(const std::filesystem::path& file, std::string& identity) {
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return errno == ENOENT ? FileState::Missing : FileState::NotVolume;
     struct stat status {};
     unsigned char header[100] = {};
     FileState state = FileState::NotVolume;
     if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+        identity = std::to_string(status.st_dev) + ":" + std::to_string(status.st_ino) + ":" +
+                   std::to_string(status.st_ctim.tv_sec) + "." +
+                   std::to_string(status.st_ctim.tv_nsec);
         const auto size = static_cast<std::uintmax_t>(status.st_size);
         static constexpr char kMagic[] = "SQLite format 3";
         if (size == 0) {
@@ -127,7 +166,8 @@ Volume::~Volume() = default;
 
 std::unique_ptr<Volume> Volume::mount(const std::filesystem::path& file, MountMode mode,
                                       MountAccess access) {
-    const FileState state = inspect(file);
+    std::string identity;
+    const FileState state = inspect(file, identity);
     if (state == FileState::NotVolume) {
         failWithError(kErrorBadFormat);
         return nullptr;
@@ -144,6 +184,7 @@ std::unique_ptr<Volume> Volume::mount(const std::filesystem::path& file, MountMo
 
     auto connection = std::make_unique<Connection>();
     connection->readOnly = readOnly;
+    connection->fileIdentity = std::move(identity);
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX |
                       (mode == MountMode::OpenAlways ? SQLITE_OPEN_CREATE : 0);
     int rc = sqlite3_open_v2(file.c_str(), &connection->db, flags, nullptr);
@@ -157,7 +198,9 @@ std::unique_ptr<Volume> Volume::mount(const std::filesystem::path& file, MountMo
     // mount is short, so write-ahead logging would buy little concurrency,
     // while each fresh connection would have to rebuild the log's index. A
     // killed process leaves a journal that the next mount rolls back.
-    sqliteExec(connection->db, "PRAGMA journal_mode=TRUNCATE; PRAGMA synchronous=NORMAL");
+    // Both settings concern writing only; a read-only mount goes without.
+    if (!readOnly)
+        sqliteExec(connection->db, "PRAGMA journal_mode=TRUNCATE; PRAGMA synchronous=NORMAL");
 
     rc = connection->begin();
     if (rc != SQLITE_OK) {
@@ -198,6 +241,13 @@ std::optional<TableDefinition> Volume::tableDefinition(std::u16string_view name)
     if (!connection_) {
         failWithError(kErrorInvalidParameter);
         return std::nullopt;
+    }
+    const bool cached = connection_->readOnly && !connection_->fileIdentity.empty();
+    if (cached) {
+        if (auto definition = definitionCache().find(connection_->fileIdentity, name)) {
+            setLastError(kErrorSuccess);
+            return definition;
+        }
     }
     sqlite3* db = connection_->db;
     SqliteStatement table(db, "SELECT type FROM propdb_tables WHERE name = ?");
@@ -247,6 +297,7 @@ std::optional<TableDefinition> Volume::tableDefinition(std::u16string_view name)
         failWith(orders.result());
         return std::nullopt;
     }
+    if (cached) definitionCache().keep(connection_->fileIdentity, definition);
     return definition;
 }
 

@@ -16,6 +16,7 @@ struct Volume::Connection {
     sqlite3* db = nullptr;
     bool inTransaction = false;
     bool readOnly = false;
+    std::string fileIdentity;  // device, inode and change time of the volume file
     std::chrono::steady_clock::time_point busySince;
 
     // Waits for another process's mount to end: short sleeps, so a waiting

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "platform/propdb/PropDb.h"
 
@@ -280,42 +281,44 @@ protected:
         ASSERT_NE(table->write(0, city(u"北京", u"1", u"101")), 0);
         ASSERT_TRUE(volume->unmount());
     }
+    // A read-only mount with its table positioned on 北京; null when that failed.
+    std::pair<std::unique_ptr<Volume>, std::unique_ptr<Table>> readerOnBeijing() {
+        auto volume = Volume::mount(file_, MountMode::OpenExisting, MountAccess::ReadOnly);
+        auto table = volume ? volume->openTable(u"Cities", kByNameUnique) : nullptr;
+        if (!table || !table->seekEqual(u"北京")) return {};
+        return {std::move(volume), std::move(table)};
+    }
 };
 
 TEST_F(ReadOnlyMount, ReadersMountTogetherWhileOneHoldsItsMount) {
     fillCities();
-    auto first = Volume::mount(file_, MountMode::OpenExisting, MountAccess::ReadOnly);
-    ASSERT_NE(first, nullptr);
-    auto firstTable = first->openTable(u"Cities", kByNameUnique);
-    ASSERT_TRUE(firstTable && firstTable->seekEqual(u"北京"));
+    auto [first, firstTable] = readerOnBeijing();
+    ASSERT_NE(firstTable, nullptr);
 
     // A second reader (another connection, as another process) gets in at once;
     // with the write lock taken at mount it would wait out the busy time-out.
-    auto second = Volume::mount(file_, MountMode::OpenExisting, MountAccess::ReadOnly);
-    ASSERT_NE(second, nullptr);
-    auto table = second->openTable(u"Cities", kByNameUnique);
+    auto [second, table] = readerOnBeijing();
     ASSERT_NE(table, nullptr);
-    ASSERT_TRUE(table->seekEqual(u"北京"));
     EXPECT_EQ(valueOf(*table->read(), 3), u"101");
+    table.reset();
     EXPECT_TRUE(second->unmount());
+    firstTable.reset();
     EXPECT_TRUE(first->unmount());
 }
 
 TEST_F(ReadOnlyMount, RefusesEveryWrite) {
     fillCities();
-    auto volume = Volume::mount(file_, MountMode::OpenExisting, MountAccess::ReadOnly);
-    ASSERT_NE(volume, nullptr);
-    auto table = volume->openTable(u"Cities", kByNameUnique);
+    auto [volume, table] = readerOnBeijing();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->write(0, city(u"天津", u"0", u"102")), 0);
     EXPECT_EQ(lastError(), kErrorAccessDenied);
-    ASSERT_TRUE(table->seekEqual(u"北京"));
     EXPECT_FALSE(table->deleteCurrent());
     EXPECT_EQ(lastError(), kErrorAccessDenied);
     auto other = cities();
     other.name = u"Other";
     EXPECT_FALSE(volume->createTable(other));
     EXPECT_EQ(lastError(), kErrorAccessDenied);
+    table.reset();
     EXPECT_TRUE(volume->unmount());
     EXPECT_EQ(namesIn(kByNameUnique), std::vector<std::u16string>{u"北京"});
 }
@@ -335,6 +338,36 @@ TEST_F(ReadOnlyMount, FindsNothingWhereNothingIsAndCreatesNothing) {
         EXPECT_TRUE(volume->unmount());
     }
     EXPECT_EQ(fs::file_size(file_), 0u);
+}
+
+// Readers reuse the definitions an earlier reader of the same file found; a
+// volume replaced on disk, or removed and made again, is read afresh.
+TEST_F(ReadOnlyMount, SeesTheDefinitionOfAVolumeReplacedOnDisk) {
+    fillCities();
+    ASSERT_NE(readerOnBeijing().second, nullptr);  // the definition is known now
+
+    const auto replaceWith = [&](const TableDefinition& definition, const fs::path& made) {
+        {
+            auto volume = Volume::mount(made, MountMode::OpenAlways);
+            ASSERT_TRUE(volume && volume->createTable(definition) && volume->unmount());
+        }
+        fs::rename(made, file_);
+    };
+    auto narrower = cities();
+    narrower.properties.pop_back();
+    narrower.sortOrders.pop_back();
+    const auto propertiesSeen = [&] {
+        auto volume = Volume::mount(file_, MountMode::OpenExisting, MountAccess::ReadOnly);
+        const auto definition = volume ? volume->tableDefinition(u"Cities") : std::nullopt;
+        return definition ? definition->properties.size() : 0u;
+    };
+    replaceWith(narrower, folder_ / "New.vol");
+    EXPECT_EQ(propertiesSeen(), 2u);
+    EXPECT_EQ(propertiesSeen(), 2u);
+
+    fs::remove(file_);  // removed and made again under the same name
+    replaceWith(cities(), folder_ / "Again.vol");
+    EXPECT_EQ(propertiesSeen(), 3u);
 }
 
 // What a killed writer leaves beside a volume is settled by SQLite itself.
