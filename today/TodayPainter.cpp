@@ -67,7 +67,7 @@ void TodayPainter::paint(const tevalo_today_dc& dc) {
     // The picture also follows the line height, which the first height query may set
     // after an early paint.
     const bool stale = state_.paintedWidth != state_.clientWidth ||
-                       state_.memoryPicture.image().height() != layout().band().bottom;
+                       state_.memoryPicture.height() != layout().band().bottom;
     if (stale) {
         render(dc, textColour);
         state_.paintedWidth = state_.clientWidth;

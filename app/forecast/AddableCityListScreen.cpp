@@ -14,15 +14,16 @@ AddableCityListScreen::AddableCityListScreen(std::u16string className, const For
 ui::SoftKeyMenu AddableCityListScreen::Menu() const {
     const CityListCommands& c = commands_;
     std::vector<ui::MenuItem> options = {
-        {c.addCity, u"添加城市", {}},
-        {c.addSpot, u"添加风景区", {}},
+        {0, u"添加", {{c.addCity, u"添加城市", {}}, {c.addSpot, u"添加风景区", {}}}},
         {c.details, u"详细天气信息", {}},
     };
+    const ui::MenuItem recommend{c.recommend, u"推荐好友", {}};
+    if (c.recommendAfterDetails) options.push_back(recommend);
     if (c.setDefault != 0) options.push_back({c.setDefault, u"设置为默认城市", {}});
     options.push_back({c.remove, u"删除城市", {}});
     options.push_back({c.update, u"天气更新", {}});
     options.push_back({c.forward, u"天气转发", {}});
-    options.push_back({c.recommend, u"推荐好友", {}});
+    if (!c.recommendAfterDetails) options.push_back(recommend);
     return ui::SoftKeyMenu{c.menu, ui::MenuItem{c.back, u"返回", {}},
                            ui::MenuItem{0, u"选项", std::move(options)}};
 }

@@ -20,6 +20,8 @@ struct CityListCommands {
     int update = 0;
     int forward = 0;
     int recommend = 0;
+    // The weekly menu has "推荐好友" right after "详细天气信息", the three-day menu last.
+    bool recommendAfterDetails = false;
 };
 
 class AddableCityListScreen : public CityListScreen {

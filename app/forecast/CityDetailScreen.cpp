@@ -32,6 +32,10 @@ constexpr ui::Color kDimLabel = ui::rgb(166, 166, 166);
 constexpr int kTabTop = 189;
 constexpr int kTabBottom = 214;
 constexpr unsigned kRightLine = ui::DT_RIGHT | ui::DT_VCENTER | ui::DT_SINGLELINE;
+// The temperature's characters are 16 pixels wide, so that "28/32" ends
+// before the "℃" drawn after it; the city name's 15.
+const ui::FontChoice kTemperatureFont{u"Arial", 40, true, 16};
+constexpr int kNameWidth = 15;
 constexpr unsigned kCentreLine = ui::DT_CENTER | ui::DT_VCENTER | ui::DT_SINGLELINE;
 
 ui::Picture weatherPicture(std::u16string_view name) {
@@ -158,8 +162,8 @@ void CityDetailScreen::paintPicture(ui::Canvas& canvas, int width) const {
     const int characters = static_cast<int>(temperature.size());
     const int x = width - 30 - degreeWidth_ * 3 / 2 - 16 * (characters + 1);
     canvas.drawText(temperature, Rect{x, 15, width, 60},
-                    ui::DT_LEFT | ui::DT_TOP | ui::DT_SINGLELINE | ui::DT_NOCLIP,
-                    ui::FontChoice{u"Arial", 40, true}, ui::kWhite);
+                    ui::DT_LEFT | ui::DT_TOP | ui::DT_SINGLELINE | ui::DT_NOCLIP, kTemperatureFont,
+                    ui::kWhite);
     if (today.hasDetailTemperature()) {
         const int y = 55 - degreeHeight_ * 3 / 2;
         canvas.drawText(u"℃", Rect{width - 30 - degreeWidth_, y, width, y + degreeHeight_},
@@ -180,7 +184,8 @@ void CityDetailScreen::paintPicture(ui::Canvas& canvas, int width) const {
                     ui::kWhite);
     canvas.drawText(today.windForceText(), Rect{0, 100, right, 120}, kRightLine, font, ui::kWhite);
     canvas.drawText(cityName_, Rect{0, 120, right, 150}, kRightLine,
-                    ui::FontChoice{std::u16string(kind_.detailNameFace), 30, true}, ui::kWhite);
+                    ui::FontChoice{std::u16string(kind_.detailNameFace), 30, true, kNameWidth},
+                    ui::kWhite);
     canvas.drawText(today.weatherText(), Rect{0, 150, right, 170}, kRightLine, font, ui::kWhite);
     canvas.drawText(u"雨量" + std::u16string(today.rainfall()) + u"毫米", Rect{0, 170, right, 190},
                     kRightLine, font, ui::kWhite);

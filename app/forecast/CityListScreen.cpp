@@ -142,6 +142,8 @@ void CityListScreen::OnPaint(ui::Canvas& canvas) {
         std::lock_guard lock(progressMutex_);
         if (!progressText_.empty()) {
             CityListPainter::paintProgress(canvas, g, progressText_, progressSingleCity_);
+            if (progressShown_.empty() || progressShown_.back() != progressText_)
+                progressShown_.push_back(progressText_);
         }
     }
     // The newly added city is fetched once the list shows it.
@@ -242,6 +244,17 @@ std::vector<std::u16string> CityListScreen::progressTexts() const {
     return progressHistory_;
 }
 
+std::vector<std::u16string> CityListScreen::shownProgressTexts() const {
+    std::lock_guard lock(progressMutex_);
+    return progressShown_;
+}
+
+void CityListScreen::forgetProgress() {
+    std::lock_guard lock(progressMutex_);
+    progressHistory_.clear();
+    progressShown_.clear();
+}
+
 void CityListScreen::setProgress(std::u16string text, bool singleCity) {
     std::lock_guard lock(progressMutex_);
     progressHistory_.push_back(text);
@@ -279,10 +292,7 @@ void CityListScreen::giveTurn() {
 
 void CityListScreen::UpdateAll() {
     if (model_.cities().empty()) return;
-    {
-        std::lock_guard lock(progressMutex_);
-        progressHistory_.clear();
-    }
+    forgetProgress();
     if (kind_.list == ForecastList::Demand) {
         updateDemand();
     } else {
@@ -300,9 +310,18 @@ void CityListScreen::updateListInTurns() {
         setProgress(std::u16string(text), false);
     });
     if (!progress.start()) platform::messageBox(owner(), u"线程tevoWeather创建失败");
-    giveTurn();
+    // Each turn given to the progress thread lets it write one text; this
+    // thread takes the mutex back once that text is written, and paints it.
+    std::size_t written = 0;
+    const auto passTurn = [&] {
+        giveTurn();
+        progress.grantTurn();
+        progress.awaitTexts(++written);
+        takeTurn();
+    };
     std::this_thread::sleep_for(kTurnPause);
-    takeTurn();
+    passTurn();
+    repaintNow();  // the connecting text stays up while the request runs
 
     const auto& cities = model_.cities();
     const auto reply = fetchChecked(listPath(kind_, codesOf(cities), Context().values().clientCode),
@@ -312,22 +331,19 @@ void CityListScreen::updateListInTurns() {
         for (const auto& city : cities) refs.push_back({city.cityCode, city.cityName});
         const auto update = weather::parseForecastReply(*reply, refs);
         model_.stampStore().addOrReplace(stampRecord(update.stamp));
-        giveTurn();
         for (const auto& forecast : update.cities) {
-            takeTurn();
+            passTurn();
             model_.stampStore().addOrReplace(toRecord(forecast));
             repaintNow();
             std::this_thread::sleep_for(ForecastSession::instance().storePause);
-            giveTurn();
         }
         model_.fillRows();
-        takeTurn();
         Refresh();
         repaintNow();
     }
     // Every way out frees the mutex, so that the progress thread runs to its end.
     giveTurn();
-    progress.join();
+    progress.finish();
 }
 
 void CityListScreen::updateDemand() {
@@ -347,10 +363,7 @@ void CityListScreen::RunPendingFetch() {
     fetchQueued_ = false;
     const auto city = model_.takePendingFetch();
     if (!city) return;
-    {
-        std::lock_guard lock(progressMutex_);
-        progressHistory_.clear();
-    }
+    forgetProgress();
     fetchSingleCity(*city);
     clearProgress();
     Refresh();

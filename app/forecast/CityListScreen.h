@@ -37,8 +37,10 @@ public:
     const CityListModel& model() const { return model_; }
     int scrollOffset() const { return scroll_.offset(); }
     bool scrollBarShown() const;
-    // Every text the progress strip showed during the last fetch, in order.
+    // Every text written for the progress strip during the last fetch, in order.
     std::vector<std::u16string> progressTexts() const;
+    // Every text the progress strip was painted with during the last fetch.
+    std::vector<std::u16string> shownProgressTexts() const;
 
     // Commands shared by the lists.
     void UpdateAll();
@@ -76,6 +78,7 @@ private:
     void onScrollAction(int action);
     void setProgress(std::u16string text, bool singleCity);
     void clearProgress();
+    void forgetProgress();
     void repaintNow();
     std::optional<std::u16string> fetchChecked(std::u16string_view path, int sizeFactor,
                                                bool oneCall);
@@ -104,6 +107,7 @@ private:
     std::u16string progressText_;
     bool progressSingleCity_ = false;
     std::vector<std::u16string> progressHistory_;
+    std::vector<std::u16string> progressShown_;
 };
 
 }  // namespace app

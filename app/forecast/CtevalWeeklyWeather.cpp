@@ -9,10 +9,10 @@ namespace app {
 namespace ui = platform::ui;
 
 CtevalWeeklyWeather::CtevalWeeklyWeather(AppContext& context, ui::CDialog* parent)
-    : AddableCityListScreen(
-          u"CtevalWeeklyWeather", ForecastListKind::weekly(),
-          {kMenu, kBack, kAddCity, kAddSpot, kDetails, 0, kRemove, kUpdate, kForward, kRecommend},
-          context, parent) {}
+    : AddableCityListScreen(u"CtevalWeeklyWeather", ForecastListKind::weekly(),
+                            {kMenu, kBack, kAddCity, kAddSpot, kDetails, 0, kRemove, kUpdate,
+                             kForward, kRecommend, true},
+                            context, parent) {}
 
 void CtevalWeeklyWeather::OpenQuery() {
     CtevaloWeeklyWeatherQuery query(Context(), this);

@@ -20,6 +20,7 @@
 #include "platform/device/DevicePath.h"
 #include "platform/shell/DesktopShell.h"
 #include "platform/shell/SingleInstance.h"
+#include "platform/ui/DisplayScale.h"
 #include "platform/ui/QtMessageBox.h"
 #include "platform/ui/WindowRegistry.h"
 #include "platform/window/WindowClass.h"
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     QElapsedTimer sinceStart;
     sinceStart.start();
     const Options options = parse(argc, argv);
+    platform::ui::applyDisplayScale("tevaloWeather");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tevaloWeather"));
     QApplication::setWindowIcon(QIcon(QString::fromStdString(

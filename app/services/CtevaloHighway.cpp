@@ -32,7 +32,8 @@ CtevaloHighway::CtevaloHighway(app::AppContext& context, CDialog* parent)
     font.setStyleHint(QFont::SansSerif);
     list->setFont(font);
     AddControl(kListId, list);
-    QObject::connect(list, &QListWidget::itemActivated, this, [this] { OpenSelected(); });
+    // Enter is handled once, by the screen: the list passes the key on after
+    // its own activation, so reacting to both would open the picture twice.
     QObject::connect(list, &QListWidget::itemClicked, this,
                      [this] { QTimer::singleShot(kTapDelayMs, this, [this] { OpenSelected(); }); });
 }
@@ -89,10 +90,14 @@ void CtevaloHighway::OpenSelected() {
     QListWidget* list = List();
     if (!list || !isVisible()) return;
     const auto selected = list->selectedItems();
-    if (selected.isEmpty()) return;
+    if (selected.isEmpty() || pictureOpen_) return;
+    // A tap's delayed opening or a second key press while the picture is up
+    // must not stack a second copy on it.
+    pictureOpen_ = true;
     CtevaloHighwayImage picture(Context(), this);
     picture.SetName(selected.front()->text().toStdU16String());
     picture.DoModal();
+    pictureOpen_ = false;
 }
 
 }  // namespace services

@@ -38,6 +38,8 @@ protected:
 private:
     void layoutList();
     void selectFirst();
+
+    bool pictureOpen_ = false;
 };
 
 }  // namespace services

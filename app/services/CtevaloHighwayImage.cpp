@@ -15,8 +15,8 @@ bool CtevaloHighwayImage::OnInitDialog() {
     SetSoftKeys({200, {kBack, u"返回", {}}, {kPlay, u"播放", {}}});
     MakeFullScreen();
     if (!picture_.load(kPicture)) Prompt(u"加载天气图标失败");
-    const int pw = picture_.isNull() ? 0 : picture_.image().width();
-    const int ph = picture_.isNull() ? 0 : picture_.image().height();
+    const int pw = picture_.isNull() ? 0 : picture_.width();
+    const int ph = picture_.isNull() ? 0 : picture_.height();
     const int side = std::max({width(), height(), 5 + pw, 45 + ph});
     page_.resize(side, side, Colors().background);
     Canvas canvas = page_.canvas();

@@ -21,10 +21,6 @@ struct ReportFamily {
     int detailSizeFactor;
     // Shown when a report's text cannot be fetched; none for the monthly list.
     std::optional<std::u16string_view> detailFailure;
-    // Whether a reload after a delete keeps the selected row or goes to row 0.
-    bool keepSelection;
-    // Pixels of the text left unshown at the end of scrolling.
-    int bottomGap;
     std::u16string_view viewCaption;
     struct {
         int menu, back, view, update, remove, more;

@@ -116,8 +116,7 @@ void ReportListScreen::DeleteSelected() {
     if (!store::ReportStore(Context().volumes(), family_.table)
              .removeByTitle(ShownTitles()[SelectedRow()]))
         return;
-    if (!family_.keepSelection) SelectRow(0);
-    Reload();
+    ReloadAfterDelete();
 }
 
 }  // namespace services

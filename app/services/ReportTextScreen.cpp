@@ -5,7 +5,7 @@ namespace services {
 ReportTextScreen::ReportTextScreen(const ReportFamily& family, app::AppContext& context,
                                    platform::ui::CDialog* parent)
     : ServiceTextScreen(std::u16string(family.textClass), context, parent, family.textMenu(),
-                        {family.text.back, family.text.forward}, family.bottomGap),
+                        {family.text.back, family.text.forward}),
       family_(family) {}
 
 void ReportTextScreen::SetContent(std::u16string_view title) {

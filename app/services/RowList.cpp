@@ -16,6 +16,10 @@ void RowList::select(int row) {
     row_ = std::clamp(row, 0, std::max(0, count_ - 1));
 }
 
+void RowList::selectedRowDeleted() {
+    if (row_ == count_ - 1) row_ = std::max(0, row_ - 1);
+}
+
 bool RowList::up() {
     if (count_ < minRowsToMove_) return false;
     row_ = row_ > 0 ? row_ - 1 : count_ - 1;

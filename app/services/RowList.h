@@ -23,6 +23,10 @@ public:
     // A new count keeps the row when it is still shown, else the last row.
     void setCount(int count);
     void select(int row);
+    // The selected row was deleted: when it was the last row shown, the
+    // selection moves up one row (not above the first). Rows that slide up
+    // from beyond the fifth do not keep it down there.
+    void selectedRowDeleted();
 
     int count() const { return count_; }
     int row() const { return row_; }

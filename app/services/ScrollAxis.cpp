@@ -11,8 +11,9 @@ using namespace platform::ui;
 ScrollAxis::ScrollAxis(int lineStep, int pageStep, int bottomGap)
     : lineStep_(lineStep), pageStep_(pageStep), bottomGap_(bottomGap) {}
 
-void ScrollAxis::reset(int content, int view, int page) {
+void ScrollAxis::reset(int content, int view, int page, int lead) {
     content_ = std::max(1, content);
+    lead_ = std::max(0, lead);
     view_ = std::max(0, view);
     page_ = std::clamp(page, 0, kRange + 1);
     offset_ = 0;
@@ -20,7 +21,7 @@ void ScrollAxis::reset(int content, int view, int page) {
 }
 
 int ScrollAxis::bottom() const {
-    return std::max(0, content_ - view_ - bottomGap_);
+    return std::max(0, lead_ + content_ - view_ - bottomGap_);
 }
 
 int ScrollAxis::steps(int pixels) const {

@@ -16,8 +16,10 @@ public:
     // view size); bottomGap: pixels left unshown below the content at the end.
     ScrollAxis(int lineStep, int pageStep, int bottomGap);
 
-    // New content and view sizes and the bar's page; back to the top.
-    void reset(int content, int view, int page);
+    // New content and view sizes and the bar's page; back to the top. lead:
+    // pixels of the picture above the content (a text's top margin), which the
+    // bottom offset takes into account so that the content's end is shown.
+    void reset(int content, int view, int page, int lead = 0);
 
     int offset() const { return offset_; }
     int position() const { return position_; }
@@ -40,6 +42,7 @@ private:
     int pageStep_;
     int bottomGap_;
     int content_ = 1;
+    int lead_ = 0;
     int view_ = 0;
     int page_ = kRange;
     int offset_ = 0;

@@ -19,12 +19,11 @@ constexpr int kTextRightInset = 18;
 }  // namespace
 
 ServiceTextScreen::ServiceTextScreen(std::u16string className, app::AppContext& context,
-                                     CDialog* parent, SoftKeyMenu menu, TextScreenCommands commands,
-                                     int bottomGap)
+                                     CDialog* parent, SoftKeyMenu menu, TextScreenCommands commands)
     : ShellScreen(std::move(className), context, parent),
       menu_(std::move(menu)),
       commands_(commands),
-      axis_(10, 0, bottomGap) {}
+      axis_(10, 0, 0) {}
 
 void ServiceTextScreen::SetShownText(std::u16string text) {
     text_ = std::move(text);
@@ -49,6 +48,10 @@ void ServiceTextScreen::OnSize(int kind, int cx, int cy) {
     layoutPending_ = true;
 }
 
+Rect ServiceTextScreen::TextRect() const {
+    return {kTextLeft, kTextTop, width() - kTextRightInset, page_.height()};
+}
+
 int ServiceTextScreen::viewHeight() const {
     return height() - SoftKeyHeight();
 }
@@ -65,10 +68,11 @@ void ServiceTextScreen::layout() {
     page_.resize(side, pageHeight, Colors().background);
     Canvas canvas = page_.canvas();
     canvas.fillRect({0, 0, side, pageHeight}, Colors().background);
-    canvas.drawText(text_, {kTextLeft, kTextTop, width() - kTextRightInset, pageHeight},
-                    DT_LEFT | DT_TOP | DT_WORDBREAK, defaultFont(), kWhite);
+    canvas.drawText(text_, TextRect(), DT_LEFT | DT_TOP | DT_WORDBREAK, defaultFont(), kWhite);
     const int page = static_cast<int>(static_cast<double>(viewHeight()) / textHeight_ * 100);
-    axis_.reset(textHeight_, viewHeight(), page);
+    // The text starts kTextTop pixels down the picture: at the bottom offset
+    // its last line ends at the bottom of the view, fully visible.
+    axis_.reset(textHeight_, viewHeight(), page, kTextTop);
     if (bar_) {
         const int t = TopMargin();
         bar_->setGeometry(width() - kScrollBarWidth, t, kScrollBarWidth,

@@ -34,14 +34,15 @@ public:
     int ScrollOffset() const { return axis_.offset(); }
     int ScrollPosition() const { return axis_.position(); }
     int TextHeight() const { return textHeight_; }
+    // Where the text is drawn in the scrolled picture.
+    platform::ui::Rect TextRect() const;
     // A request of the scroll bar (SB_*), as the bar sends it.
     void VScroll(int request, int thumb = 0);
 
 protected:
-    // bottomGap: pixels of the text left unshown when scrolled to the end.
     ServiceTextScreen(std::u16string className, app::AppContext& context,
                       platform::ui::CDialog* parent, platform::ui::SoftKeyMenu menu,
-                      TextScreenCommands commands, int bottomGap);
+                      TextScreenCommands commands);
 
     void SetShownText(std::u16string text);
 

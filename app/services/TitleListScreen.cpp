@@ -51,6 +51,11 @@ void TitleListScreen::Reload() {
     Invalidate();
 }
 
+void TitleListScreen::ReloadAfterDelete() {
+    rows_.selectedRowDeleted();
+    Reload();
+}
+
 // The rows and the header go into the list picture in one pass, so that the
 // picture's draw log holds everything it shows.
 void TitleListScreen::drawList() {

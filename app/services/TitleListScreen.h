@@ -41,6 +41,9 @@ protected:
     // Reads the titles again; the list and its header are drawn at the next paint.
     void Reload();
     void SelectRow(int row) { rows_.select(row); }
+    // After the selected row's entry was deleted from the store: the same
+    // selection rule for every list, then the list read again.
+    void ReloadAfterDelete();
 
     // Shows the progress strip now, between height - 2T and height - T (or the
     // given band), and keeps it until HideProgress().

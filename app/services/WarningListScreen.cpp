@@ -103,7 +103,7 @@ void WarningListScreen::DeleteSelected() {
     }
     // Only an unread warning was counted.
     if (!warning->updateTime.empty()) unreadCount() = std::max(0, unreadCount() - 1);
-    Reload();
+    ReloadAfterDelete();
 }
 
 void WarningListScreen::OnDestroy() {

@@ -7,7 +7,7 @@ namespace services {
 WarningTextScreen::WarningTextScreen(const WarningService& service, app::AppContext& context,
                                      platform::ui::CDialog* parent)
     : ServiceTextScreen(std::u16string(service.textClass), context, parent, service.textMenu(),
-                        {service.text.back, service.text.forward}, 0),
+                        {service.text.back, service.text.forward}),
       service_(service) {}
 
 void WarningTextScreen::SetContent(std::u16string_view title, std::u16string_view text) {

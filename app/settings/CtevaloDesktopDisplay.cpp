@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "app/shell/HomeItemLogin.h"
 #include "res/ResourceIds.h"
 #include "store/CityListStore.h"
 
@@ -83,6 +84,7 @@ void CtevaloDesktopDisplay::apply() {
         Prompt(u"未安装桌面显示，请重新安装本软件", platform::MB_ICONEXCLAMATION);
     } else {
         Context().shell().broadcastSettingChange(kReloadItems);
+        switchHomeItemLogin(Context().shell(), this, show);
         showWaiting();
     }
     if (!show) return;

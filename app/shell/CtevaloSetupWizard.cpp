@@ -1,5 +1,6 @@
 #include "app/shell/CtevaloSetupWizard.h"
 
+#include "app/shell/HomeItemLogin.h"
 #include "app/shell/StartupWork.h"
 #include "res/ResourceIds.h"
 #include "store/SettingStore.h"
@@ -68,6 +69,7 @@ void CtevaloSetupWizard::apply() {
         PaintNow();
         update();
         Context().shell().broadcastSettingChange(kSettingChangeTodayItems);
+        switchHomeItemLogin(Context().shell(), this, showToday);
     }
 
     if (autoUpdate) {

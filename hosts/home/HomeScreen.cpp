@@ -10,6 +10,7 @@
 #include "platform/clock/Clock.h"
 #include "platform/msgbox/MessageBox.h"
 #include "platform/text/Utf.h"
+#include "platform/today/TodayCanvas.h"
 
 namespace home {
 namespace {
@@ -114,27 +115,32 @@ void HomeScreen::reportFailure(const std::u16string& name, const std::string& re
 }
 
 void HomeScreen::renderWatermark() {
-    watermark_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    // Drawn at the window's device pixels, in logical coordinates.
+    const qreal scale = devicePixelRatio();
+    watermark_ = QImage(size() * scale, QImage::Format_ARGB32_Premultiplied);
+    watermark_.setDevicePixelRatio(scale);
+    const QRect area = rect();
     QPainter painter(&watermark_);
     QLinearGradient gradient(0, 0, 0, height());
     gradient.setColorAt(0, QColor(214, 232, 248));
     gradient.setColorAt(1, QColor(255, 255, 255));
-    painter.fillRect(watermark_.rect(), gradient);
+    painter.fillRect(area, gradient);
     painter.setPen(QColor(200, 218, 236));
     QFont font = painter.font();
     font.setPixelSize(std::max(12, width() / 6));
     painter.setFont(font);
-    painter.drawText(watermark_.rect().adjusted(0, 0, -8, -8), Qt::AlignRight | Qt::AlignBottom,
+    painter.drawText(area.adjusted(0, 0, -8, -8), Qt::AlignRight | Qt::AlignBottom,
                      QStringLiteral("今日"));
 }
 
 void HomeScreen::drawWatermark(const tevalo_today_dc& dc, const tevalo_today_rect& rect,
                                int top) const {
-    QImage target(reinterpret_cast<uchar*>(dc.surface.pixels), dc.surface.width, dc.surface.height,
-                  dc.surface.stride, QImage::Format_ARGB32_Premultiplied);
+    QImage target = platform::today::surfaceImage(dc.surface);
     QPainter painter(&target);
     const QRect area(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
-    painter.drawImage(area, watermark_, area.translated(0, top));
+    const qreal scale = watermark_.devicePixelRatio();
+    const QRectF source = area.translated(0, top).toRectF();
+    painter.drawImage(area, watermark_, QRectF(source.topLeft() * scale, source.size() * scale));
 }
 
 void HomeScreen::resizeEvent(QResizeEvent*) {
@@ -143,7 +149,7 @@ void HomeScreen::resizeEvent(QResizeEvent*) {
 }
 
 void HomeScreen::paintEvent(QPaintEvent*) {
-    if (watermark_.size() != size()) renderWatermark();
+    if (watermark_.size() != size() * devicePixelRatio()) renderWatermark();
     QPainter painter(this);
     painter.drawImage(0, 0, watermark_);
     const auto now = platform::localTime();

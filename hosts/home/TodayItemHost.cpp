@@ -4,6 +4,8 @@
 
 #include "platform/clock/Clock.h"
 #include "platform/msgbox/MessageBox.h"
+#include "platform/today/TodayCanvas.h"
+#include "platform/ui/DisplayScale.h"
 
 namespace home {
 
@@ -63,10 +65,7 @@ TodayItemHost::TodayItemHost(TodayItemEntry entry, void* library, int width)
         if (self.watermark_) {
             self.watermark_(*dc, *r);
         } else {
-            QImage target(reinterpret_cast<uchar*>(dc->surface.pixels), dc->surface.width,
-                          dc->surface.height, dc->surface.stride,
-                          QImage::Format_ARGB32_Premultiplied);
-            target.fill(Qt::white);
+            platform::today::surfaceImage(dc->surface).fill(Qt::white);
         }
         if (dc->record) {
             tevalo_today_draw draw{};
@@ -104,13 +103,17 @@ TodayItemHost::~TodayItemHost() {
 }
 
 tevalo_today_dc* TodayItemHost::makeDc() {
+    // The item lays out in logical pixels; its pixels follow the display scale.
     const int height = std::max(1, desc_.height);
-    if (surface_.width() != width_ || surface_.height() != height) {
-        surface_ = QImage(std::max(1, width_), height, QImage::Format_ARGB32_Premultiplied);
+    const int width = std::max(1, width_);
+    const int scale = platform::ui::displayScale();
+    if (surface_.size() != QSize(width, height) * scale) {
+        surface_ = QImage(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
         surface_.fill(Qt::white);
     }
+    surface_.setDevicePixelRatio(scale);
     dc_.surface = {reinterpret_cast<uint32_t*>(surface_.bits()), surface_.width(),
-                   surface_.height(), static_cast<int32_t>(surface_.bytesPerLine())};
+                   surface_.height(), static_cast<int32_t>(surface_.bytesPerLine()), scale};
     dc_.record_context = this;
     dc_.record = [](void* c, const tevalo_today_draw* draw) {
         TodayDrawRecord record;

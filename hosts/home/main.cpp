@@ -8,9 +8,11 @@
 
 #include "hosts/home/HomeScreen.h"
 #include "platform/ui/Display.h"
+#include "platform/ui/DisplayScale.h"
 #include "platform/ui/QtMessageBox.h"
 
 int main(int argc, char** argv) {
+    platform::ui::applyDisplayScale("tevalo-home");
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     const qsizetype shot = arguments.indexOf(QStringLiteral("--screenshot"));

@@ -136,8 +136,10 @@ InstallOutcome Installer::install(const fs::path& payload) {
     std::error_code error;
     fs::copy_file(payload / kHookFile, platform::hostPath(keptHookPath()),
                   fs::copy_options::overwrite_existing, error);
-    writeDesktopEntry(platform::hostPath(installPath(u"tevaloWeather.exe")),
-                      platform::hostPath(installPath(u"tevalo\\logo.png")));
+    if (menuEntry_) {
+        writeDesktopEntry(platform::hostPath(installPath(u"tevaloWeather.exe")),
+                          platform::hostPath(installPath(u"tevalo\\logo.png")));
+    }
     return InstallOutcome::Installed;
 }
 

@@ -28,6 +28,9 @@ public:
     Installer(tevalo_setup_window parent, const tevalo_setup_host* host);
 
     InstallOutcome install(const std::filesystem::path& payload);
+    // Whether install adds a desktop menu entry for the device (the default). A
+    // system package brings its own entry and switches this off.
+    void setMenuEntry(bool add) { menuEntry_ = add; }
     bool remove();
 
     // Why the last call failed, for the user.
@@ -37,6 +40,7 @@ private:
     tevalo_setup_window parent_;
     const tevalo_setup_host* host_;
     std::string error_;
+    bool menuEntry_ = true;
 };
 
 // Host file of the hook library kept on the device for removal.

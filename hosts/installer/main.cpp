@@ -1,6 +1,7 @@
 // tevalo-installer: installs the product's payload on a device or removes it.
 //
 //   tevalo-installer install [--payload DIR] [--device DIR] [--answer yes|no]
+//                            [--no-menu-entry]
 //   tevalo-installer remove  [--device DIR] [--answer yes|no]
 //
 // --device sets TEVALO_DEVICE_ROOT for the installer, the hook and the program
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "hosts/installer/Installer.h"
@@ -24,7 +26,7 @@ namespace {
 int usage() {
     std::fprintf(stderr,
                  "usage: tevalo-installer install [--payload DIR] [--device DIR] "
-                 "[--answer yes|no]\n"
+                 "[--answer yes|no] [--no-menu-entry]\n"
                  "       tevalo-installer remove [--device DIR] [--answer yes|no]\n");
     return 2;
 }
@@ -40,15 +42,31 @@ int forwardToHost(void*, tevalo_setup_window owner, const char16_t* text, const 
     return platform::messageBox(owner, text ? text : u"", caption ? caption : u"", type);
 }
 
+// Installed from the system package, the payload lies in
+// ../lib/tevalo-weather/payload;
+// in a build folder, in the build's payload folder.
+std::string defaultPayload() {
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    const auto packaged = self.parent_path().parent_path() / "lib" / "tevalo-weather" / "payload";
+    if (!error && std::filesystem::is_directory(packaged, error)) return packaged.string();
+    return TEVALO_DEFAULT_PAYLOAD;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) return usage();
     const std::string command = argv[1];
-    std::string payload = TEVALO_DEFAULT_PAYLOAD;
+    std::string payload = defaultPayload();
     std::string answer;
+    bool menuEntry = true;
     for (int i = 2; i < argc; ++i) {
         const std::string option = argv[i];
+        if (option == "--no-menu-entry") {
+            menuEntry = false;
+            continue;
+        }
         if (i + 1 >= argc) return usage();
         const std::string value = argv[++i];
         if (option == "--payload") {
@@ -81,6 +99,7 @@ int main(int argc, char** argv) {
 
     const tevalo_setup_host host{forwardToHost, nullptr};
     installer::Installer installer(nullptr, &host);
+    installer.setMenuEntry(menuEntry);
     if (command == "remove") {
         if (!installer.remove()) {
             std::fprintf(stderr, "tevalo-installer: %s\n", installer.error().c_str());

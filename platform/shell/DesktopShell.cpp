@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <cstdlib>
 
+#include "platform/shell/HomeAutostart.h"
 #include "platform/shell/SettingChange.h"
 
 namespace platform {
@@ -81,6 +82,10 @@ void DesktopShell::removeNotice(unsigned id) {
 
 void DesktopShell::broadcastSettingChange(unsigned wParam) {
     SettingChange::broadcast(wParam);
+}
+
+bool DesktopShell::setHomeAutostart(bool enabled) {
+    return HomeAutostart().set(enabled);
 }
 
 }  // namespace platform

@@ -28,6 +28,7 @@ public:
                     std::function<void(int command)> onCommand) override;
     void removeNotice(unsigned id) override;
     void broadcastSettingChange(unsigned wParam) override;
+    bool setHomeAutostart(bool enabled) override;
 
     // The opener program (default "xdg-open"; TEVALO_OPENER overrides it, so a
     // run without a desktop can log what would have opened).

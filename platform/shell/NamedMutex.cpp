@@ -1,18 +1,22 @@
 #include "platform/shell/NamedMutex.h"
 
 #include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <list>
 #include <map>
 #include <mutex>
 
 namespace platform {
 
 struct NamedMutex::Shared {
-    std::recursive_timed_mutex lock;
-    // Ownership depth per thread is tracked by the lock itself; this counts the
-    // calling thread's levels so that release() can refuse a non-owner.
-    std::mutex bookkeeping;
+    std::mutex guard;
+    std::condition_variable changed;
     std::thread::id owner;
     int depth = 0;
+    // Tickets of the queued waiters, oldest first; the oldest is served next.
+    std::list<std::uint64_t> queue;
+    std::uint64_t nextTicket = 0;
 };
 
 namespace {
@@ -48,29 +52,48 @@ NamedMutex::~NamedMutex() {
 }
 
 bool NamedMutex::wait(int milliseconds) {
-    bool owned = false;
+    Shared& s = *shared_;
+    std::unique_lock lock(s.guard);
+    const auto me = std::this_thread::get_id();
+    if (s.depth > 0 && s.owner == me) {
+        ++s.depth;
+        return true;
+    }
+    const std::uint64_t ticket = s.nextTicket++;
+    s.queue.push_back(ticket);
+    const auto myTurn = [&] { return s.depth == 0 && s.queue.front() == ticket; };
+    bool owned = true;
     if (milliseconds < 0) {
-        shared_->lock.lock();
-        owned = true;
+        s.changed.wait(lock, myTurn);
     } else {
-        owned = shared_->lock.try_lock_for(std::chrono::milliseconds(milliseconds));
+        owned = s.changed.wait_for(lock, std::chrono::milliseconds(milliseconds), myTurn);
     }
-    if (owned) {
-        std::lock_guard guard(shared_->bookkeeping);
-        shared_->owner = std::this_thread::get_id();
-        ++shared_->depth;
+    if (!owned) {
+        // Given up: the next in the queue may be served now.
+        s.queue.remove(ticket);
+        s.changed.notify_all();
+        return false;
     }
-    return owned;
+    s.queue.pop_front();
+    s.owner = me;
+    s.depth = 1;
+    return true;
 }
 
 bool NamedMutex::release() {
-    {
-        std::lock_guard guard(shared_->bookkeeping);
-        if (shared_->depth == 0 || shared_->owner != std::this_thread::get_id()) return false;
-        if (--shared_->depth == 0) shared_->owner = {};
+    Shared& s = *shared_;
+    std::lock_guard lock(s.guard);
+    if (s.depth == 0 || s.owner != std::this_thread::get_id()) return false;
+    if (--s.depth == 0) {
+        s.owner = {};
+        s.changed.notify_all();
     }
-    shared_->lock.unlock();
     return true;
+}
+
+int NamedMutex::waitingThreads() const {
+    std::lock_guard lock(shared_->guard);
+    return static_cast<int>(shared_->queue.size());
 }
 
 }  // namespace platform

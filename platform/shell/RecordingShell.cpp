@@ -28,6 +28,11 @@ void RecordingShell::broadcastSettingChange(unsigned wParam) {
     broadcasts_.push_back(wParam);
 }
 
+bool RecordingShell::setHomeAutostart(bool enabled) {
+    homeAutostarts_.push_back(enabled);
+    return autostartSucceeds_;
+}
+
 const TrayNoticeRequest* RecordingShell::notice(unsigned id) const {
     auto it = notices_.find(id);
     return it == notices_.end() ? nullptr : &it->second.request;
@@ -51,6 +56,7 @@ void RecordingShell::clear() {
     composed_.clear();
     browsed_.clear();
     broadcasts_.clear();
+    homeAutostarts_.clear();
     notices_.clear();
     noticesEverShown_ = 0;
 }

@@ -20,6 +20,7 @@ public:
                     std::function<void(int command)> onCommand) override;
     void removeNotice(unsigned id) override;
     void broadcastSettingChange(unsigned wParam) override;
+    bool setHomeAutostart(bool enabled) override;
 
     // When false, the composer and the browser "cannot be started".
     void setLaunchSucceeds(bool succeeds) { launchSucceeds_ = succeeds; }
@@ -27,6 +28,10 @@ public:
     const std::vector<ComposerMessage>& composed() const { return composed_; }
     const std::vector<std::u16string>& browsed() const { return browsed_; }
     const std::vector<unsigned>& broadcasts() const { return broadcasts_; }
+    // Every login-start choice made, in order.
+    const std::vector<bool>& homeAutostarts() const { return homeAutostarts_; }
+    // When false, the login start "cannot be recorded".
+    void setAutostartSucceeds(bool succeeds) { autostartSucceeds_ = succeeds; }
     // Notices shown now, by id.
     bool noticeShown(unsigned id) const { return notices_.count(id) != 0; }
     const TrayNoticeRequest* notice(unsigned id) const;
@@ -44,6 +49,8 @@ private:
     std::vector<ComposerMessage> composed_;
     std::vector<std::u16string> browsed_;
     std::vector<unsigned> broadcasts_;
+    std::vector<bool> homeAutostarts_;
+    bool autostartSucceeds_ = true;
     std::map<unsigned, Shown> notices_;
     int noticesEverShown_ = 0;
 };

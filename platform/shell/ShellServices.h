@@ -1,7 +1,8 @@
 #pragma once
 
 // The phone shell's services that screens use: the messaging composer, the
-// browser, the tray-style notice and the settings-change broadcast. Screens
+// browser, the tray-style notice, the settings-change broadcast and the
+// home-screen item's start after login. Screens
 // receive a ShellServices& (DesktopShell in the program, RecordingShell in
 // tests) and never start programs themselves.
 
@@ -32,6 +33,10 @@ public:
     // Sends WM_WININICHANGE with the given first parameter to the other
     // processes of this device (the home screen reloads its items on 0xF2).
     virtual void broadcastSettingChange(unsigned wParam) = 0;
+
+    // Starts the home-screen item after login (true) or no longer (false).
+    // False when that could not be recorded.
+    virtual bool setHomeAutostart(bool enabled) = 0;
 };
 
 }  // namespace platform

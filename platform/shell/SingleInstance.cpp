@@ -46,6 +46,16 @@ bool SingleInstance::askRunningToActivate() {
     return false;
 }
 
+bool SingleInstance::bringRunningToFront() {
+    QLocalSocket probe;
+    probe.connectToServer(name_);
+    if (!probe.waitForConnected(kPauseMs)) return false;
+    probe.write(kActivate);
+    probe.waitForBytesWritten(kPauseMs);
+    probe.disconnectFromServer();
+    return true;
+}
+
 bool SingleInstance::claim() {
     if (listenClearingStale(server_, name_)) return true;
     askRunningToActivate();

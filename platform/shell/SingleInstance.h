@@ -22,6 +22,9 @@ public:
     // True when this process is the first; otherwise the running one has been
     // asked to come to the front (tried for up to 10 s, as the phone's 40 x 250 ms).
     bool claim();
+    // For a process that does not run the program itself (the launcher): true
+    // when an instance is running and has been asked to come to the front.
+    bool bringRunningToFront();
     // Called in the first process when a later start asks it to come forward.
     void onActivationRequest(std::function<void()> handler) { onRequest_ = std::move(handler); }
 

@@ -1,6 +1,7 @@
 #include "platform/today/TodayCanvas.h"
 
 #include <QString>
+#include <algorithm>
 
 namespace platform::today {
 namespace {
@@ -17,12 +18,21 @@ QString toQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+int scaleOf(const tevalo_today_surface& surface) {
+    return std::clamp(surface.scale, 1, 4);
+}
+
 }  // namespace
 
+QImage surfaceImage(const tevalo_today_surface& surface) {
+    QImage image(reinterpret_cast<uchar*>(surface.pixels), surface.width, surface.height,
+                 surface.stride, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scaleOf(surface));
+    return image;
+}
+
 TodayCanvas::TodayCanvas(const tevalo_today_dc& dc, int fontPixels)
-    : dc_(dc),
-      target_(reinterpret_cast<uchar*>(dc.surface.pixels), dc.surface.width, dc.surface.height,
-              dc.surface.stride, QImage::Format_ARGB32_Premultiplied) {
+    : dc_(dc), target_(surfaceImage(dc.surface)) {
     if (!target_.isNull()) {
         painter_.begin(&target_);
         QFont font = painter_.font();
@@ -62,13 +72,20 @@ void TodayCanvas::text(std::u16string_view text, const tevalo_today_rect& rect, 
 }
 
 bool TodayCanvas::picture(const std::string& hostPath, const tevalo_today_rect& rect) {
+    // At scale N the picture made for it ("name@Nx.png") is drawn pixel for pixel.
     QImage image;
-    if (!image.load(QString::fromStdString(hostPath), "PNG")) return false;
+    const int scale = scaleOf(dc_.surface);
+    const QString path = QString::fromStdString(hostPath);
+    if (scale > 1 && path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
+        image.load(path.left(path.size() - 4) + QStringLiteral("@%1x.png").arg(scale), "PNG")) {
+        image.setDevicePixelRatio(scale);
+    } else if (!image.load(path, "PNG")) {
+        return false;
+    }
     if (painter_.isActive()) {
         painter_.setRenderHint(QPainter::SmoothPixmapTransform);
         painter_.drawImage(toQRect(rect), image);
     }
-    const QString path = QString::fromStdString(hostPath);
     record(TEVALO_TODAY_DRAW_PICTURE, rect, 0,
            std::u16string_view(reinterpret_cast<const char16_t*>(path.utf16()), path.size()));
     return true;
@@ -77,8 +94,10 @@ bool TodayCanvas::picture(const std::string& hostPath, const tevalo_today_rect& 
 void TodayCanvas::copy(const QImage& image, const tevalo_today_rect& rect) {
     if (painter_.isActive()) {
         painter_.setCompositionMode(QPainter::CompositionMode_Source);
-        painter_.drawImage(QPoint(rect.left, rect.top), image,
-                           toQRect(rect).translated(-rect.left, -rect.top));
+        const qreal scale = image.devicePixelRatio();
+        const QRect area(0, 0, rect.right - rect.left, rect.bottom - rect.top);
+        painter_.drawImage(QRectF(rect.left, rect.top, area.width(), area.height()), image,
+                           QRectF(0, 0, area.width() * scale, area.height() * scale));
         painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     record(TEVALO_TODAY_DRAW_COPY, rect, 0, {});
@@ -102,13 +121,16 @@ void TodayCanvas::record(tevalo_today_draw_kind kind, const tevalo_today_rect& r
 }
 
 void TodayBitmap::create(int width, int height, const tevalo_today_dc& logTo) {
-    image_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+    const int scale = scaleOf(logTo.surface);
+    image_ = QImage(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image_.setDevicePixelRatio(scale);
     image_.fill(Qt::white);
     dc_ = logTo;
     dc_.surface.pixels = reinterpret_cast<uint32_t*>(image_.bits());
-    dc_.surface.width = width;
-    dc_.surface.height = height;
+    dc_.surface.width = width * scale;
+    dc_.surface.height = height * scale;
     dc_.surface.stride = static_cast<int32_t>(image_.bytesPerLine());
+    dc_.surface.scale = scale;
 }
 
 }  // namespace platform::today

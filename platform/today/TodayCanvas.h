@@ -44,6 +44,10 @@ private:
     QPainter painter_;
 };
 
+// The context's pixels as a picture drawn on in logical pixels (its device pixel
+// ratio is the surface's scale).
+QImage surfaceImage(const tevalo_today_surface& surface);
+
 // An off-screen picture with a drawing context of its own, whose draw log goes to the
 // log of the context it is meant for.
 class TodayBitmap final {
@@ -52,9 +56,11 @@ public:
     TodayBitmap(const TodayBitmap&) = delete;
     TodayBitmap& operator=(const TodayBitmap&) = delete;
 
-    // Drops any earlier picture and makes a new one of width x height pixels.
+    // Drops any earlier picture and makes a new one of width x height logical
+    // pixels, at the scale of the context it is meant for.
     void create(int width, int height, const tevalo_today_dc& logTo);
     bool valid() const { return !image_.isNull(); }
+    int height() const { return static_cast<int>(image_.deviceIndependentSize().height()); }
     const QImage& image() const { return image_; }
     const tevalo_today_dc& dc() const { return dc_; }
 

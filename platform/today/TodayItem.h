@@ -45,12 +45,15 @@ typedef struct tevalo_today_item_desc {
     const char* library_path; /* host file the library was loaded from */
 } tevalo_today_item_desc;
 
-/* A 32-bit ARGB (premultiplied, QImage::Format_ARGB32_Premultiplied) pixel buffer. */
+/* A 32-bit ARGB (premultiplied, QImage::Format_ARGB32_Premultiplied) pixel buffer.
+   At display scale N every logical pixel of the item's layout is N x N pixels of
+   the buffer; width and height count buffer pixels. */
 typedef struct tevalo_today_surface {
     uint32_t* pixels;
     int32_t width;
     int32_t height;
     int32_t stride; /* bytes per row */
+    int32_t scale;  /* 1 to 4; 0 is taken as 1 */
 } tevalo_today_surface;
 
 typedef struct tevalo_today_rect {

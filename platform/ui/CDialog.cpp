@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <optional>
+#include <vector>
 
 #include "platform/msgbox/MessageBox.h"
 #include "platform/ui/WindowRegistry.h"
@@ -145,6 +147,31 @@ void CDialog::PressSoftKey(SoftKeyBar::Key key) {
     update();
 }
 
+namespace {
+
+// The key presses that reach the command with this caption in a pop-up: Down
+// to its entry and Return, first into the entry's own pop-up when it is there.
+std::optional<std::vector<int>> pathTo(const std::vector<MenuItem>& popup,
+                                       std::u16string_view caption) {
+    for (std::size_t i = 0; i < popup.size(); ++i) {
+        std::vector<int> keys(i, VK_DOWN);
+        const MenuItem& entry = popup[i];
+        if (entry.popup.empty()) {
+            if (entry.text != caption) continue;
+            keys.push_back(VK_RETURN);
+            return keys;
+        }
+        if (auto inner = pathTo(entry.popup, caption)) {
+            keys.push_back(VK_RETURN);
+            keys.insert(keys.end(), inner->begin(), inner->end());
+            return keys;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 bool CDialog::PressCommand(std::u16string_view caption) {
     using Key = SoftKeyBar::Key;
     const auto& menu = softKeys_.menu();
@@ -156,11 +183,9 @@ bool CDialog::PressCommand(std::u16string_view caption) {
             KeyDown(softKey);
             return true;
         }
-        for (size_t i = 0; i < item.popup.size(); ++i) {
-            if (item.popup[i].text != caption) continue;
+        if (auto keys = pathTo(item.popup, caption)) {
             KeyDown(softKey);
-            for (size_t step = 0; step < i; ++step) KeyDown(VK_DOWN);
-            KeyDown(VK_RETURN);
+            for (int vk : *keys) KeyDown(vk);
             return true;
         }
     }
@@ -191,7 +216,11 @@ void CDialog::BringToFront() {
 }
 
 void CDialog::renderFrame() {
-    if (frame_.size() != size()) frame_ = QImage(size(), QImage::Format_RGB32);
+    // The frame has the window's device pixels; the screens paint in logical ones.
+    const qreal ratio = devicePixelRatio();
+    const QSize pixels = size() * ratio;
+    if (frame_.size() != pixels) frame_ = QImage(pixels, QImage::Format_RGB32);
+    frame_.setDevicePixelRatio(ratio);
     log_.clear();
     Canvas canvas(frame_, &log_);
     canvas.fillRect(GetClientRect(), BackgroundColor());

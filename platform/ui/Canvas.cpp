@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 
+#include "platform/ui/DisplayScale.h"
 #include "platform/ui/WinDefs.h"
 
 namespace platform::ui {
@@ -85,8 +86,10 @@ void Canvas::drawFrame(const Rect& r, Color color) {
 
 void Canvas::copyFrom(const Surface& source, const Rect& dst, int srcX, int srcY) {
     if (source.isNull() || dst.empty()) return;
-    painter_.drawImage(QPoint(dst.left, dst.top), source.image(),
-                       QRect(srcX, srcY, dst.width(), dst.height()));
+    const qreal scale = source.image().devicePixelRatio();
+    painter_.drawImage(
+        QRectF(dst.left, dst.top, dst.width(), dst.height()), source.image(),
+        QRectF(srcX * scale, srcY * scale, dst.width() * scale, dst.height() * scale));
     if (!log_) return;
     const Rect visible{srcX, srcY, srcX + dst.width(), srcY + dst.height()};
     const int dx = dst.left - srcX;
@@ -113,7 +116,9 @@ Surface::Surface(int width, int height, Color fill) {
 }
 
 void Surface::resize(int width, int height, Color fill) {
-    image_ = QImage(width, height, QImage::Format_RGB32);
+    const int scale = displayScale();
+    image_ = QImage(width * scale, height * scale, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(scale);
     image_.fill(toQColor(fill));
     log_.clear();
     log_.add({DrawOp::Kind::Fill, {0, 0, width, height}, {}, 0, {}, fill, {}});

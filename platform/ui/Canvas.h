@@ -22,8 +22,9 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    int width() const { return target_.width(); }
-    int height() const { return target_.height(); }
+    // Logical pixels; at display scale N the target holds N x N device pixels each.
+    int width() const { return static_cast<int>(target_.deviceIndependentSize().width()); }
+    int height() const { return static_cast<int>(target_.deviceIndependentSize().height()); }
     Rect bounds() const { return {0, 0, width(), height()}; }
 
     void fillRect(const Rect& r, Color c);
@@ -50,15 +51,16 @@ private:
     DrawLog* log_;
 };
 
-// A second off-screen picture (for example a list taller than the display).
+// A second off-screen picture (for example a list taller than the display),
+// sized in logical pixels and made at the display scale.
 class Surface final {
 public:
     Surface() = default;
     Surface(int width, int height, Color fill);
     void resize(int width, int height, Color fill);
     bool isNull() const { return image_.isNull(); }
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
+    int width() const { return static_cast<int>(image_.deviceIndependentSize().width()); }
+    int height() const { return static_cast<int>(image_.deviceIndependentSize().height()); }
     const QImage& image() const { return image_; }
     const DrawLog& log() const { return log_; }
     // Each canvas starts a fresh log of this surface.

@@ -19,8 +19,14 @@ constexpr int kPopupWidth = 110;
 
 void SoftKeyBar::setMenu(SoftKeyMenu menu) {
     menu_ = std::move(menu);
+    closePopup();
+}
+
+void SoftKeyBar::closePopup() {
     openKey_.reset();
     selection_ = 0;
+    subEntry_.reset();
+    subSelection_ = 0;
 }
 
 const std::vector<MenuItem>* SoftKeyBar::openItems() const {
@@ -28,42 +34,79 @@ const std::vector<MenuItem>* SoftKeyBar::openItems() const {
     return &item(*openKey_).popup;
 }
 
+const std::vector<MenuItem>* SoftKeyBar::openSubItems() const {
+    const auto* items = openItems();
+    if (!items || !subEntry_) return nullptr;
+    return &(*items)[static_cast<std::size_t>(*subEntry_)].popup;
+}
+
 std::optional<int> SoftKeyBar::press(Key key) {
     const MenuItem& it = item(key);
-    if (openKey_ == key) {  // the key of the open pop-up closes it
-        openKey_.reset();
-        return std::nullopt;
-    }
-    openKey_.reset();
+    const bool wasOpen = openKey_ == key;
+    closePopup();
+    if (wasOpen) return std::nullopt;  // the key of the open pop-up closes it
     if (!it.popup.empty()) {
         openKey_ = key;
-        selection_ = 0;
         return std::nullopt;
     }
     if (it.text.empty() && it.id == 0) return std::nullopt;
     return it.id;
 }
 
+std::optional<int> SoftKeyBar::choose(int index) {
+    const auto& entry = (*openItems())[static_cast<std::size_t>(index)];
+    if (!entry.popup.empty()) {
+        selection_ = index;
+        subEntry_ = index;
+        subSelection_ = 0;
+        return std::nullopt;
+    }
+    const int id = entry.id;
+    closePopup();
+    return id;
+}
+
+namespace {
+
+// Up and Down move through a pop-up's entries and wrap at the ends.
+bool stepSelection(int& selection, int count, int vk) {
+    if (vk == VK_UP) {
+        selection = (selection + count - 1) % count;
+        return true;
+    }
+    if (vk == VK_DOWN) {
+        selection = (selection + 1) % count;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 std::optional<int> SoftKeyBar::popupKey(int vk) {
     const auto* items = openItems();
     if (!items || items->empty()) return std::nullopt;
-    const int n = static_cast<int>(items->size());
-    switch (vk) {
-        case VK_UP:
-            selection_ = (selection_ + n - 1) % n;
-            return std::nullopt;
-        case VK_DOWN:
-            selection_ = (selection_ + 1) % n;
-            return std::nullopt;
-        case VK_RETURN: {
-            const int id = (*items)[selection_].id;
-            openKey_.reset();
+    if (const auto* sub = openSubItems()) {
+        if (stepSelection(subSelection_, static_cast<int>(sub->size()), vk)) return std::nullopt;
+        if (vk == VK_RETURN) {
+            const int id = (*sub)[static_cast<std::size_t>(subSelection_)].id;
+            closePopup();
             return id;
         }
+        if (vk == VK_ESCAPE || vk == VK_BACK || vk == VK_LEFT) subEntry_.reset();
+        return std::nullopt;
+    }
+    if (stepSelection(selection_, static_cast<int>(items->size()), vk)) return std::nullopt;
+    switch (vk) {
+        case VK_RETURN:
+            return choose(selection_);
+        case VK_RIGHT:
+            if (!(*items)[static_cast<std::size_t>(selection_)].popup.empty()) choose(selection_);
+            return std::nullopt;
         case VK_ESCAPE:
         case VK_BACK:
         case VK_LEFT:
-            openKey_.reset();
+            closePopup();
             return std::nullopt;
         default:
             return std::nullopt;
@@ -73,14 +116,19 @@ std::optional<int> SoftKeyBar::popupKey(int vk) {
 std::optional<int> SoftKeyBar::popupTap(int x, int y) {
     const auto* items = openItems();
     if (!items) return std::nullopt;
-    for (int i = 0; i < static_cast<int>(items->size()); ++i) {
-        if (popupItemRect(i, lastWidth_, lastHeight_, lastBar_).contains(x, y)) {
-            const int id = (*items)[i].id;
-            openKey_.reset();
-            return id;
+    if (const auto* sub = openSubItems()) {
+        for (int i = 0; i < static_cast<int>(sub->size()); ++i) {
+            if (subPopupItemRect(i, lastWidth_, lastHeight_, lastBar_).contains(x, y)) {
+                const int id = (*sub)[static_cast<std::size_t>(i)].id;
+                closePopup();
+                return id;
+            }
         }
     }
-    openKey_.reset();
+    for (int i = 0; i < static_cast<int>(items->size()); ++i) {
+        if (popupItemRect(i, lastWidth_, lastHeight_, lastBar_).contains(x, y)) return choose(i);
+    }
+    closePopup();
     return std::nullopt;
 }
 
@@ -99,6 +147,27 @@ Rect SoftKeyBar::popupRect(int width, int height, int barHeight) const {
 
 Rect SoftKeyBar::popupItemRect(int index, int width, int height, int barHeight) const {
     const Rect p = popupRect(width, height, barHeight);
+    const int top = p.top + 2 + index * kPopupItemHeight;
+    return {p.left + 2, top, p.right - 2, top + kPopupItemHeight};
+}
+
+Rect SoftKeyBar::subPopupRect(int width, int height, int barHeight) const {
+    const auto* sub = openSubItems();
+    if (!sub) return {};
+    const Rect outer = popupRect(width, height, barHeight);
+    const int w = std::min(kPopupWidth, width);
+    // Beside the outer pop-up, towards the middle of the screen.
+    int left = openKey_ == Key::Left ? outer.right : outer.left - w;
+    left = std::clamp(left, 0, std::max(0, width - w));
+    const int h = static_cast<int>(sub->size()) * kPopupItemHeight + 4;
+    const int bottom = height - barHeight;
+    const int top = std::clamp(popupItemRect(*subEntry_, width, height, barHeight).top - 2, 0,
+                               std::max(0, bottom - h));
+    return {left, top, left + w, top + h};
+}
+
+Rect SoftKeyBar::subPopupItemRect(int index, int width, int height, int barHeight) const {
+    const Rect p = subPopupRect(width, height, barHeight);
     const int top = p.top + 2 + index * kPopupItemHeight;
     return {p.left + 2, top, p.right - 2, top + kPopupItemHeight};
 }
@@ -128,15 +197,31 @@ void SoftKeyBar::paint(Canvas& canvas, int barHeight) const {
                         kBarText);
     const auto* items = openItems();
     if (!items) return;
-    const Rect p = popupRect(w, h, barHeight);
-    canvas.fillRect(p, kPopupColor);
-    canvas.drawFrame(p, kPopupBorder);
-    for (int i = 0; i < static_cast<int>(items->size()); ++i) {
-        const Rect r = popupItemRect(i, w, h, barHeight);
-        const bool selected = i == selection_;
+    paintPopup(canvas, popupRect(w, h, barHeight), *items, selection_,
+               [&](int i) { return popupItemRect(i, w, h, barHeight); });
+    if (const auto* sub = openSubItems()) {
+        paintPopup(canvas, subPopupRect(w, h, barHeight), *sub, subSelection_,
+                   [&](int i) { return subPopupItemRect(i, w, h, barHeight); });
+    }
+}
+
+void SoftKeyBar::paintPopup(Canvas& canvas, const Rect& popup, const std::vector<MenuItem>& items,
+                            int selection, const std::function<Rect(int)>& itemRect) {
+    canvas.fillRect(popup, kPopupColor);
+    canvas.drawFrame(popup, kPopupBorder);
+    const FontChoice font{u"", 14, false};
+    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+        const Rect r = itemRect(i);
+        const bool selected = i == selection;
+        const Color text = selected ? kWhite : kPopupText;
         if (selected) canvas.fillRect(r, kPopupSelected);
-        canvas.drawText((*items)[i].text, r.inset(6, 0, 4, 0), DT_LEFT | DT_VCENTER | DT_SINGLELINE,
-                        FontChoice{u"", 14, false}, selected ? kWhite : kPopupText);
+        const auto& entry = items[static_cast<std::size_t>(i)];
+        canvas.drawText(entry.text, r.inset(6, 0, 4, 0), DT_LEFT | DT_VCENTER | DT_SINGLELINE, font,
+                        text);
+        // An entry with its own pop-up carries the usual arrow.
+        if (!entry.popup.empty())
+            canvas.drawText(u">", r.inset(6, 0, 6, 0), DT_RIGHT | DT_VCENTER | DT_SINGLELINE, font,
+                            text);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include "hosts/launcher/RunningProgram.h"
 #include "platform/device/DevicePath.h"
 #include "platform/window/WindowClass.h"
 #include "tests/e2e/ChildProgram.h"
@@ -94,22 +95,8 @@ fs::path InstalledDevice::installedProgram() const {
 }
 
 std::vector<int> InstalledDevice::applicationProcesses() const {
-    std::vector<int> found;
-    std::error_code error;
-    const fs::path wanted = fs::weakly_canonical(program_, error);
-    for (const auto& entry : fs::directory_iterator("/proc", error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-        std::error_code unreadable;
-        const fs::path exe = fs::read_symlink(entry.path() / "exe", unreadable);
-        if (unreadable) continue;
-        // A program deleted while it runs shows as "<path> (deleted)".
-        const std::string text = exe.string();
-        if (text == wanted.string() || text == wanted.string() + " (deleted)") {
-            found.push_back(std::stoi(name));
-        }
-    }
-    return found;
+    const auto found = launcher::processesRunning(program_);
+    return {found.begin(), found.end()};
 }
 
 bool InstalledDevice::stopApplication() {

@@ -32,4 +32,15 @@ struct PictureRecipe final {
     int line = 0;  // manifest line, for messages
 };
 
+// Pictures are made for display scales 1 to kLargestScale.
+inline constexpr int kLargestScale = 4;
+
+// The file of a picture made for `scale`: "Wu.png" at 1, "Wu@2x.png" at 2.
+inline QString scaledPictureName(const QString& output, int scale) {
+    if (scale == 1) return output;
+    const qsizetype dot = output.lastIndexOf(u'.');
+    const QString suffix = QStringLiteral("@%1x").arg(scale);
+    return dot < 0 ? output + suffix : output.left(dot) + suffix + output.mid(dot);
+}
+
 }  // namespace res

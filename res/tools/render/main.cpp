@@ -2,8 +2,10 @@
 //
 //   tevalo_render_pictures MANIFEST OUTDIR PREFIX=FOLDER...
 //
-// Every picture of the manifest is written below OUTDIR; PREFIX=FOLDER pairs
-// name the folders that layer sources ("w/rain.svg") are read from.
+// Every picture of the manifest is written below OUTDIR, once for each display
+// scale ("rain.png", "rain@2x.png" ... "rain@4x.png"), each composed from the
+// sources at its own size; PREFIX=FOLDER pairs name the folders that layer
+// sources ("w/rain.svg") are read from.
 
 #include "PictureComposer.h"
 #include "PictureManifest.h"
@@ -45,15 +47,21 @@ int main(int argc, char** argv) {
     res::PictureComposer composer(roots);
     const QDir out(args[2]);
     for (const res::PictureRecipe& recipe : recipes) {
-        const QImage image = composer.compose(recipe, &error);
-        const QString path = out.filePath(recipe.output);
-        if (image.isNull() || !QDir().mkpath(QFileInfo(path).path()) || !image.save(path, "PNG")) {
-            std::fprintf(
-                stderr, "%s: line %d: %s\n", qPrintable(args[1]), recipe.line,
-                qPrintable(error.isEmpty() ? QStringLiteral("cannot write ") + path : error));
-            return 1;
+        for (int scale = 1; scale <= res::kLargestScale; ++scale) {
+            res::PictureRecipe scaled = recipe;
+            scaled.size = recipe.size * scale;
+            scaled.output = res::scaledPictureName(recipe.output, scale);
+            const QImage image = composer.compose(scaled, &error);
+            const QString path = out.filePath(scaled.output);
+            if (image.isNull() || !QDir().mkpath(QFileInfo(path).path()) ||
+                !image.save(path, "PNG")) {
+                std::fprintf(
+                    stderr, "%s: line %d: %s\n", qPrintable(args[1]), recipe.line,
+                    qPrintable(error.isEmpty() ? QStringLiteral("cannot write ") + path : error));
+                return 1;
+            }
         }
     }
-    std::printf("%zu pictures\n", recipes.size());
+    std::printf("%zu pictures at scales 1 to %d\n", recipes.size(), res::kLargestScale);
     return 0;
 }

@@ -5,6 +5,10 @@
 #include "tests/app/forecast/ForecastFixture.h"
 
 #include <QScrollBar>
+#include <functional>
+#include <memory>
+
+#include "tests/support/LightInk.h"
 
 using app::ForecastList;
 namespace ui = platform::ui;
@@ -23,7 +27,7 @@ TEST_F(CityDetail, CityNeverUpdatedShowsTheSample) {
     }
     const auto temperature = log.findText(u"28/32");
     ASSERT_TRUE(temperature.has_value());
-    EXPECT_EQ(temperature->font, (ui::FontChoice{u"Arial", 40, true}));
+    EXPECT_EQ(temperature->font, (ui::FontChoice{u"Arial", 40, true, 16}));
     EXPECT_EQ(temperature->rect.top, 15);
     const auto name = log.findText(u"成都");
     ASSERT_TRUE(name.has_value());
@@ -134,5 +138,58 @@ TEST_F(CityDetail, NoCityNameSaysTheDataCannotBeRead) {
     EXPECT_EQ(text->rect.left, 50);
     EXPECT_EQ(text->rect.top, 50);
 }
+
+// Each detail screen draws today's temperature with 16-pixel characters so
+// that it ends before the "℃" after it, and the sign itself leaves ink.
+struct DetailCase {
+    const char* name;
+    std::function<std::unique_ptr<ui::CDialog>(app::AppContext&)> make;
+};
+
+class DetailTemperature : public CityDetail, public testing::WithParamInterface<DetailCase> {};
+
+TEST_P(DetailTemperature, EndsBeforeTheDegreeSignWhichIsDrawn) {
+    auto detail = GetParam().make(h.context());
+    h.show(*detail);
+    const auto& log = h.log(*detail);
+    const QImage& frame = detail->frame();
+    std::optional<ui::DrawOp> temperature, name;
+    for (const auto& op : log.ops()) {
+        if (op.kind != ui::DrawOp::Kind::Text) continue;
+        if (op.font.pixelSize == 40) temperature = op;
+        if (op.font.pixelSize == 30) name = op;
+    }
+    const auto degree = log.findText(u"℃");
+    ASSERT_TRUE(temperature && degree && name);
+    const auto ink = testing_support::lightBounds(
+        testing_support::textAlone(temperature->text, temperature->rect, temperature->format,
+                                   temperature->font, frame.width(), frame.height()),
+        {0, 0, frame.width(), frame.height()});
+    ASSERT_TRUE(ink.has_value());
+    EXPECT_LE(ink->right, degree->rect.left)
+        << forecast_test::utf8(temperature->text) << " runs into the degree sign";
+    EXPECT_TRUE(testing_support::lightBounds(frame, degree->rect).has_value())
+        << "the degree sign leaves no ink";
+    EXPECT_EQ(name->font.width, 15);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, DetailTemperature,
+    testing::Values(DetailCase{"ThreeDay",
+                               [](app::AppContext& c) {
+                                   return std::make_unique<app::CtevaloTeVoWeatherRetuen>(
+                                       c, u"成都", nullptr);
+                               }},
+                    DetailCase{"Weekly",
+                               [](app::AppContext& c) {
+                                   return std::make_unique<app::CtevaloWeeklyRetuen>(c, u"成都",
+                                                                                     nullptr);
+                               }},
+                    DetailCase{"OnDemand",
+                               [](app::AppContext& c) {
+                                   return std::make_unique<app::CtevaloWeatherDemandRetuen>(
+                                       c, u"成都", nullptr);
+                               }}),
+    [](const testing::TestParamInfo<DetailCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QKeyEvent>
 #include <QListWidget>
 
 #include "app/services/CtevaloHighway.h"
@@ -91,6 +95,30 @@ TEST_F(HighwayWeather, TapOnAnItemOpensItAfterAShortPause) {
         ScreenHarness::processEvents();
     EXPECT_TRUE(h.wasOpened(u"CtevaloHighwayImage"));
     EXPECT_GE(waited.elapsed(), 90);
+}
+
+// Return reaches the list first (its activation) and then the screen; a
+// person pressing it once must get one picture screen, and "返回" must lead
+// back to the list, not to a second copy.
+TEST_F(HighwayWeather, EnterOnTheListOpensThePictureOnce) {
+    CtevaloHighway list(h.context(), nullptr);
+    h.show(list);
+    QListWidget* view = list.List();
+    view->setCurrentRow(2);
+    int opened = 0;
+    const auto closeIt = [&](CDialog& d) {
+        ++opened;
+        // A tap's delayed opening arriving while the picture is up adds nothing.
+        list.OpenSelected();
+        h.softKey(d, ScreenHarness::Key::Left);
+    };
+    h.onOpen(u"CtevaloHighwayImage", closeIt);
+    h.onOpen(u"CtevaloHighwayImage", closeIt);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(view, &press);
+    ScreenHarness::processEvents();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(std::count(h.opened().begin(), h.opened().end(), u"CtevaloHighwayImage"), 1);
 }
 
 TEST_F(HighwayWeather, NothingSelectedOpensNothing) {

@@ -8,12 +8,14 @@
 #include "service/ForecastService.h"
 #include "service/TestServer.h"
 #include "store/ReportStore.h"
+#include "tests/app/services/LastLineCheck.h"
 #include "tests/support/ScreenHarness.h"
 
 using namespace platform::ui;
 using services::ReportFamily;
 using services::ReportListScreen;
 using services::ReportTextScreen;
+using services_test::expectLastLineWhole;
 using testing_support::ScreenHarness;
 
 namespace {
@@ -173,7 +175,7 @@ TEST_P(ReportFamily_, BadTitleRepliesStoreNothing) {
     }
 }
 
-TEST_P(ReportFamily_, DeleteRemovesTheReportAndMovesTheSelectionByFamily) {
+TEST_P(ReportFamily_, DeleteRemovesTheReportAndKeepsAMiddleSelection) {
     for (int i = 1; i <= 3; ++i)
         ASSERT_TRUE(reports().addOrReplace(
             {platform::fromInt(i), u"报告" + platform::fromInt(i), u"", u""}));
@@ -183,11 +185,8 @@ TEST_P(ReportFamily_, DeleteRemovesTheReportAndMovesTheSelectionByFamily) {
     h.command(list, u"删除");
     EXPECT_FALSE(reports().findByTitle(u"报告2"));
     EXPECT_EQ(list.ShownTitles(), (std::vector<std::u16string>{u"报告3", u"报告1"}));
-    EXPECT_EQ(list.SelectedRow(), family().keepSelection ? 1 : 0);
+    EXPECT_EQ(list.SelectedRow(), 1);
     // Deleting the last row moves the selection onto the row above it.
-    h.key(list, VK_DOWN);
-    if (list.SelectedRow() == 0) h.key(list, VK_DOWN);
-    ASSERT_EQ(list.SelectedRow(), 1);
     h.command(list, u"删除");
     EXPECT_EQ(list.SelectedRow(), 0);
     EXPECT_EQ(list.ShownTitles(), std::vector<std::u16string>{u"报告3"});
@@ -195,6 +194,24 @@ TEST_P(ReportFamily_, DeleteRemovesTheReportAndMovesTheSelectionByFamily) {
     h.key(list, VK_DOWN);
     EXPECT_EQ(list.SelectedRow(), 0);
     EXPECT_TRUE(h.messages().shown().empty());
+}
+
+// Every family, the quarterly one included: with more reports stored than
+// shown, the report below slides up into the deleted last row, and the
+// selection still moves up to the row above.
+TEST_P(ReportFamily_, DeletingTheLastShownRowMovesTheSelectionUp) {
+    for (int i = 1; i <= 7; ++i)
+        ASSERT_TRUE(reports().addOrReplace(
+            {platform::fromInt(i), u"报告" + platform::fromInt(i), u"", u""}));
+    ReportListScreen list(family(), h.context(), nullptr);
+    h.show(list);
+    h.key(list, VK_UP);
+    ASSERT_EQ(list.SelectedRow(), 4);
+    h.command(list, u"删除");
+    EXPECT_FALSE(reports().findByTitle(u"报告3"));
+    EXPECT_EQ(list.ShownTitles(),
+              (std::vector<std::u16string>{u"报告7", u"报告6", u"报告5", u"报告4", u"报告2"}));
+    EXPECT_EQ(list.SelectedRow(), 3);
 }
 
 TEST_P(ReportFamily_, MoreOpensTheServiceSite) {
@@ -220,9 +237,12 @@ TEST_P(ReportFamily_, TextScrollsToItsBottomOffsetAndBack) {
     h.key(screen, VK_DOWN);
     EXPECT_EQ(screen.ScrollOffset(), 40);
     for (int i = 0; i < 200; ++i) h.key(screen, VK_DOWN);
-    const int view = screen.height() - screen.SoftKeyHeight();
-    EXPECT_EQ(screen.ScrollOffset(), screen.TextHeight() - view - family().bottomGap);
+    expectLastLineWhole(screen);
     EXPECT_GT(screen.ScrollPosition(), 0);
+    // The scroll bar's end shows the same.
+    screen.VScroll(SB_THUMBPOSITION, 0);
+    screen.VScroll(SB_THUMBPOSITION, 100);
+    expectLastLineWhole(screen);
     // The last line is in the picture that is copied to the screen.
     EXPECT_TRUE(h.log(screen).findTextContaining(u"第59段"));
     screen.VScroll(SB_THUMBPOSITION, 0);

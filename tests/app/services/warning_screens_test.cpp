@@ -8,6 +8,7 @@
 #include "platform/text/Utf.h"
 #include "service/TestServer.h"
 #include "store/WarningStore.h"
+#include "tests/app/services/LastLineCheck.h"
 #include "tests/support/ScreenHarness.h"
 
 using namespace platform::ui;
@@ -224,6 +225,29 @@ TEST_P(WarningService_, ListShowsFiveAndKeysWrap) {
     EXPECT_TRUE(h.wasOpened(service().textClass));
 }
 
+// With more warnings stored than shown, the one below slides up into the
+// deleted last row; the selection still moves up to the row above.
+TEST_P(WarningService_, DeletingTheLastShownRowMovesTheSelectionUp) {
+    for (int i = 1; i <= 7; ++i)
+        ASSERT_TRUE(
+            warnings().add({platform::fromInt(i), u"标题" + platform::fromInt(i), u"", u"", u"0"}));
+    WarningListScreen list(service(), h.context(), nullptr);
+    h.show(list);
+    h.key(list, VK_UP);
+    ASSERT_EQ(list.SelectedRow(), 4);
+    h.command(list, u"删除");
+    EXPECT_EQ(list.ShownTitles(),
+              (std::vector<std::u16string>{u"标题7", u"标题6", u"标题5", u"标题4", u"标题2"}));
+    EXPECT_EQ(list.SelectedRow(), 3);
+    // A row in the middle keeps the selection where it is.
+    h.key(list, VK_UP);
+    h.key(list, VK_UP);
+    ASSERT_EQ(list.SelectedRow(), 1);
+    h.command(list, u"删除");
+    EXPECT_EQ(list.SelectedRow(), 1);
+    EXPECT_EQ(list.ShownTitles()[1], u"标题5");
+}
+
 TEST_P(WarningService_, PastWarningsOpenInTheBrowser) {
     WarningListScreen list(service(), h.context(), nullptr);
     h.show(list);
@@ -271,6 +295,25 @@ TEST_P(WarningService_, TextScreenRepositionsTheMainMenuOnItsFirstPaint) {
     h.log(text);
     EXPECT_EQ(menu.repositions, 1);
     EXPECT_EQ(text.ShownText(), u"标题\n正文");
+}
+
+// A warning longer than the display is read to its end: Down, or the scroll
+// bar's end, shows the last line whole, not cut by the bottom edge.
+TEST_P(WarningService_, LongTextShowsItsLastLineWholeAtTheBottom) {
+    std::u16string text;
+    for (int i = 0; i < 30; ++i) text += u"第" + platform::fromInt(i) + u"条：大风降温，注意防范。";
+    text += u"最后一句。";
+    ASSERT_TRUE(warnings().add({u"5", u"长预警", text, u"", u"0"}));
+    WarningTextScreen screen(service(), h.context(), nullptr);
+    screen.SetContent(u"长预警", {});
+    h.show(screen);
+    h.log(screen);
+    for (int i = 0; i < 100; ++i) h.key(screen, VK_DOWN);
+    services_test::expectLastLineWhole(screen);
+    screen.VScroll(SB_THUMBPOSITION, 0);
+    EXPECT_EQ(screen.ScrollOffset(), 0);
+    screen.VScroll(SB_THUMBPOSITION, 100);
+    services_test::expectLastLineWhole(screen);
 }
 
 struct Fault {

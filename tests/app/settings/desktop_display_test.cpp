@@ -145,6 +145,45 @@ TEST_F(DesktopDisplayTest, UnwritableRegistrySaysTheItemIsNotInstalled) {
     EXPECT_TRUE(h_.shell().broadcasts().empty());
     EXPECT_FALSE(waitingTextShown_);
     EXPECT_EQ(todayFlag(u"北京"), u"1");
+    EXPECT_TRUE(h_.shell().homeAutostarts().empty()) << "the item is not installed";
+}
+
+// The item runs after login exactly when it is shown; cancelling leaves the login
+// entry as it was, and a failure to record it is told.
+struct LoginCase {
+    const char* name;
+    bool show;
+    bool recorded;
+};
+
+class DesktopDisplayLoginTest : public DesktopDisplayTest,
+                                public ::testing::WithParamInterface<LoginCase> {};
+
+TEST_P(DesktopDisplayLoginTest, LoginStartFollowsTheShowBox) {
+    addCity(u"北京", u"1");
+    h_.shell().setAutostartSucceeds(GetParam().recorded);
+    confirm([](auto& screen) {
+        screen.template Control<QCheckBox>(res::IDC_DESKTOP_SHOW)->setChecked(GetParam().show);
+    });
+    EXPECT_EQ(h_.shell().homeAutostarts(), std::vector<bool>{GetParam().show});
+    EXPECT_EQ(enabled(), GetParam().show ? 1u : 0u);
+    EXPECT_EQ(h_.messages().wasShown(u"登录后自动显示桌面天气设置未成功"), !GetParam().recorded);
+    EXPECT_EQ(todayFlag(u"北京"), u"1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, DesktopDisplayLoginTest,
+                         ::testing::Values(LoginCase{"ShownRecorded", true, true},
+                                           LoginCase{"HiddenRecorded", false, true},
+                                           LoginCase{"ShownNotRecorded", true, false},
+                                           LoginCase{"HiddenNotRecorded", false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DesktopDisplayTest, CancelLeavesTheLoginStartAlone) {
+    addCity(u"北京", u"1");
+    app::CtevaloDesktopDisplay screen(h_.context(), nullptr);
+    h_.show(screen);
+    ASSERT_TRUE(h_.command(screen, u"取消"));
+    EXPECT_TRUE(h_.shell().homeAutostarts().empty());
 }
 
 }  // namespace

@@ -104,7 +104,37 @@ TEST_F(FirstStart, MissingTodayItemKeyIsReportedAndNothingIsBroadcast) {
     openMenu();
     EXPECT_TRUE(h.messages().wasShown(u"未安装桌面显示，请重新安装本软件"));
     EXPECT_TRUE(h.shell().broadcasts().empty());
+    EXPECT_TRUE(h.shell().homeAutostarts().empty());
     EXPECT_FALSE(todayEnabled());
+}
+
+// The home item's login start follows the page's box, whichever soft key closes
+// the page.
+class FirstStartLogin : public FirstStart,
+                        public ::testing::WithParamInterface<std::tuple<bool, Key>> {};
+
+TEST_P(FirstStartLogin, HomeItemLoginStartFollowsTheTodayBox) {
+    const auto [today, key] = GetParam();
+    createTodayItemKey();
+    scriptWizard(today, true, key, Key::Left);
+    openMenu();
+    EXPECT_EQ(h.shell().homeAutostarts(), std::vector<bool>{today});
+    EXPECT_FALSE(h.messages().wasShown(u"登录后自动显示桌面天气设置未成功"));
+}
+
+INSTANTIATE_TEST_SUITE_P(BoxAndKey, FirstStartLogin,
+                         ::testing::Combine(::testing::Bool(),
+                                            ::testing::Values(Key::Left, Key::Right)));
+
+TEST_F(FirstStart, UnrecordedLoginStartIsToldAndStartUpGoesOn) {
+    createTodayItemKey();
+    h.shell().setAutostartSucceeds(false);
+    scriptWizard(true, true, Key::Right, Key::Left);
+    openMenu();
+    EXPECT_TRUE(h.messages().wasShown(u"登录后自动显示桌面天气设置未成功"));
+    EXPECT_EQ(todayEnabled(), 1u);
+    EXPECT_TRUE(h.wasOpened(u"CtevaloSetupWizardQuey"));
+    EXPECT_TRUE(menu->isVisible());
 }
 
 TEST_F(FirstStart, ConfirmingPageTwoAddsTheCityAsDefaultAndTodayCity) {

@@ -156,6 +156,48 @@ TEST(NamedMutexSharing, SameNameIsOneLockAcrossThreads) {
     EXPECT_TRUE(gotIt);
 }
 
+// Two threads taking turns: the owner releases and at once waits again. The
+// thread already waiting must get the mutex first, every time, or the list
+// update's progress thread never gets its turn.
+TEST(NamedMutexSharing, ReleaseHandsTheTurnToTheThreadAlreadyWaiting) {
+    NamedMutex mine(u"TURNS");
+    for (int round = 0; round < 50; ++round) {
+        ASSERT_TRUE(mine.wait());
+        std::atomic<bool> theirTurnTaken{false};
+        std::atomic<bool> mineSawTheirs{false};
+        std::thread other([&] {
+            NamedMutex theirs(u"TURNS");
+            theirs.wait();
+            theirTurnTaken = true;
+            theirs.release();
+        });
+        while (mine.waitingThreads() == 0) std::this_thread::yield();
+        ASSERT_TRUE(mine.release());
+        ASSERT_TRUE(mine.wait());
+        mineSawTheirs = theirTurnTaken.load();
+        mine.release();
+        other.join();
+        ASSERT_TRUE(mineSawTheirs) << "round " << round;
+    }
+}
+
+TEST(NamedMutexSharing, AWaitThatTimesOutLeavesTheQueue) {
+    NamedMutex mine(u"QUEUE");
+    ASSERT_TRUE(mine.wait());
+    std::atomic<bool> got{true};
+    std::thread impatient([&] {
+        NamedMutex theirs(u"QUEUE");
+        got = theirs.wait(20);
+    });
+    impatient.join();
+    EXPECT_FALSE(got);
+    EXPECT_EQ(mine.waitingThreads(), 0);
+    // The owner can release and take it again without waiting for a ghost.
+    ASSERT_TRUE(mine.release());
+    EXPECT_TRUE(mine.wait(0));
+    mine.release();
+}
+
 TEST(NamedMutexSharing, DifferentNamesDoNotBlockEachOther) {
     NamedMutex a(u"A");
     NamedMutex b(u"B");

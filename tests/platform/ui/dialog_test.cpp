@@ -33,6 +33,15 @@ public:
                      {10, u"返回", {}},
                      {0, u"选项", {{11, u"第一", {}}, {12, u"第二", {}}, {13, u"第三", {}}}}});
     }
+    // "添加" opens a pop-up of its own.
+    void setNestedMenu() {
+        SetSoftKeys({2,
+                     {10, u"返回", {}},
+                     {0,
+                      u"选项",
+                      {{0, u"添加", {{21, u"添加城市", {}}, {22, u"添加风景区", {}}}},
+                       {23, u"详细", {}}}}});
+    }
 
 protected:
     bool OnInitDialog() override {
@@ -127,6 +136,48 @@ TEST_F(DialogFixture, PopupIsDrawnAboveTheBarAndTapsChooseEntries) {
     p.PenUp(x, y);
     EXPECT_EQ(p.commands, std::vector<int>{13});
     EXPECT_TRUE(p.drawLog().findText(u"返回"));
+}
+
+TEST_F(DialogFixture, AnEntryWithItsOwnPopupOpensItWithKeysAndPen) {
+    Probe p(u"Nested");
+    p.setNestedMenu();
+    p.Create();
+    // Return on "添加" opens the inner pop-up instead of giving a command.
+    p.KeyDown(VK_F2);
+    p.KeyDown(VK_RETURN);
+    EXPECT_TRUE(p.commands.empty());
+    ASSERT_EQ(p.softKeyBar().subPopupEntry(), std::optional<int>(0));
+    p.KeyDown(VK_UP);  // wraps inside the inner pop-up
+    EXPECT_EQ(p.softKeyBar().subPopupSelection(), 1);
+    p.KeyDown(VK_RETURN);
+    EXPECT_EQ(p.commands, std::vector<int>{22});
+    EXPECT_FALSE(p.softKeyBar().popupOpen());
+    // The captions reach the inner entries too.
+    EXPECT_TRUE(p.PressCommand(u"添加城市"));
+    EXPECT_TRUE(p.PressCommand(u"详细"));
+    EXPECT_FALSE(p.PressCommand(u"添加"));
+    EXPECT_EQ(p.commands, (std::vector<int>{22, 21, 23}));
+
+    // The pen: a tap on "添加" opens the inner pop-up beside the outer one,
+    // a tap on its entry chooses it.
+    const int h = p.height();
+    p.PenDown(200, h - 5);
+    p.PenUp(200, h - 5);
+    p.PaintNow();
+    const auto add = p.drawLog().findText(u"添加");
+    ASSERT_TRUE(add);
+    p.PenDown(add->rect.left + 5, add->rect.top + 5);
+    p.PenUp(add->rect.left + 5, add->rect.top + 5);
+    ASSERT_TRUE(p.softKeyBar().subPopupEntry().has_value());
+    p.PaintNow();
+    const auto spot = p.drawLog().findText(u"添加风景区");
+    ASSERT_TRUE(spot);
+    EXPECT_LE(spot->rect.right, add->rect.left);
+    EXPECT_GE(spot->rect.bottom, add->rect.top) << "beside its entry, not above the menu";
+    p.PenDown(spot->rect.left + 5, spot->rect.top + 5);
+    p.PenUp(spot->rect.left + 5, spot->rect.top + 5);
+    EXPECT_EQ(p.commands.back(), 22);
+    EXPECT_FALSE(p.softKeyBar().popupOpen());
 }
 
 TEST_F(DialogFixture, WindowsAreFoundByCaptionOrClassAndGetMessagesSynchronously) {
