@@ -55,6 +55,9 @@ int main(int argc, char** argv) {
     platform::ui::applyDisplayScale("tevaloWeather");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tevaloWeather"));
+    // The program ends when its main menu returns; a hidden main menu with no window
+    // left shown (the notice gone) still runs.
+    QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QString::fromStdString(
         platform::hostPath(u"\\Program Files\\tevaloWeather\\tevalo\\logo.png").string())));
 

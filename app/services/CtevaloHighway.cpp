@@ -50,7 +50,7 @@ bool CtevaloHighway::OnInitDialog() {
     for (auto name : kHighways) list->addItem(QString::fromStdU16String(std::u16string(name)));
     layoutList();
     selectFirst();
-    return true;
+    return false;  // the list has the focus
 }
 
 void CtevaloHighway::layoutList() {

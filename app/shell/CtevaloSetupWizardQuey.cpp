@@ -29,7 +29,7 @@ bool CtevaloSetupWizardQuey::OnInitDialog() {
     input_->setGeometry(14, top + 60, width() - 28 - 64, 28);
     button_->setGeometry(width() - 14 - 58, top + 60, 58, 28);
     input_->setFocus();
-    return true;
+    return false;  // typing goes to the city field
 }
 
 void CtevaloSetupWizardQuey::OnPaint(Canvas& canvas) {

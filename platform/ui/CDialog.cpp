@@ -1,6 +1,7 @@
 #include "platform/ui/CDialog.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -50,6 +51,27 @@ int virtualKey(int qtKey) {
     }
 }
 
+// The loop of a running DoModal, a child of its screen.
+const QString kModalLoop = QStringLiteral("tevalo-modal-loop");
+
+void focusFirstControl(QWidget& screen) {
+    for (QWidget* w = screen.nextInFocusChain(); w && w != &screen; w = w->nextInFocusChain()) {
+        if (screen.isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            w->isVisibleTo(&screen)) {
+            w->setFocus();
+            return;
+        }
+    }
+    screen.setFocus();
+}
+
+// Without a window manager nobody hands the keyboard on when a window closes.
+void takeKeyboard(QWidget& window) {
+    if (window.isVisible() && QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        window.activateWindow();
+    }
+}
+
 }  // namespace
 
 CDialog::CDialog(std::u16string className, CDialog* parent)
@@ -61,6 +83,9 @@ CDialog::CDialog(std::u16string className, CDialog* parent)
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(display_.width, display_.height);
     setModal(false);
+    // The screen class as the X window role, so that tools on the display (and the
+    // real-display tests) tell the screens apart, captioned or not.
+    setWindowRole(QString::fromStdU16String(className_));
     WindowRegistry::Add(this);
 }
 
@@ -73,7 +98,10 @@ void CDialog::initialiseOnce() {
     if (initialised_) return;
     initialised_ = true;
     move(0, 0);
-    if (!OnInitDialog()) setFocus();
+    // The platform's rule: true lets the framework put the focus on the first control
+    // that takes it (or the screen itself); false means the screen has set the focus
+    // itself and it stays there.
+    if (OnInitDialog()) focusFirstControl(*this);
 }
 
 int CDialog::DoModal() {
@@ -88,18 +116,28 @@ int CDialog::DoModal() {
     runningModal_ = true;
     if (parentDialog_) parentDialog_->modalChild_ = this;
     setWindowModality(Qt::ApplicationModal);
-    WindowRegistry::Raise(this);
     // The observer runs inside the modal loop, once the screen is shown.
     QTimer::singleShot(0, this, [this] {
         if (runningModal_ && openObserver()) openObserver()(*this);
     });
-    if (!ended_) QDialog::exec();
+    if (!ended_) {
+        // A loop of its own rather than QDialog::exec, whose loop ends as soon as the
+        // window hides: a minimised screen stays open until EndDialog.
+        QEventLoop loop(this);
+        loop.setObjectName(kModalLoop);
+        show();
+        BringToFront();
+        if (!ended_) loop.exec(QEventLoop::DialogExec);
+    }
     runningModal_ = false;
     if (parentDialog_ && parentDialog_->modalChild_ == this) parentDialog_->modalChild_ = nullptr;
     OnDestroy();
     initialised_ = false;
     hide();
-    if (parentDialog_ && parentDialog_->initialised_) parentDialog_->Activate();
+    if (parentDialog_ && parentDialog_->initialised_) {
+        parentDialog_->Activate();
+        takeKeyboard(*parentDialog_);
+    }
     return result_;
 }
 
@@ -117,6 +155,9 @@ void CDialog::EndDialog(int result) {
     ended_ = true;
     if (runningModal_) {
         QDialog::done(result);
+        if (auto* loop = findChild<QEventLoop*>(kModalLoop, Qt::FindDirectChildrenOnly)) {
+            loop->exit(result);
+        }
     } else if (isVisible()) {
         hide();
     }
@@ -206,13 +247,21 @@ void CDialog::MakeFullScreen() {
     update();
 }
 
+// The screens this one runs modally stay above it (a hidden one is shown again) and
+// the topmost of them gets the focus, so no caller can cover an open screen.
 void CDialog::BringToFront() {
     if (!isVisible()) show();
-    WindowRegistry::Raise(this);
+    // This window, then the chain of screens it runs modally, each above the last.
+    std::vector<CDialog*> chain{this};
+    for (CDialog* child = modalChild_; child && child->runningModal_; child = child->modalChild_) {
+        if (!child->isVisible()) child->MakeFullScreen();
+        chain.push_back(child);
+    }
+    for (CDialog* window : chain) WindowRegistry::Raise(window);
     // The offscreen platform has no stacking; asking it only prints warnings.
     if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
-    raise();
-    activateWindow();
+    for (CDialog* window : chain) window->raise();
+    chain.back()->activateWindow();
 }
 
 void CDialog::renderFrame() {
@@ -335,7 +384,9 @@ void CDialog::Minimize() {
 }
 
 void CDialog::Activate() {
-    if (!initialised_) return;
+    // A late activation of a window hidden meanwhile (a window manager hands the focus
+    // on while the application is minimising) must not bring anything back.
+    if (!initialised_ || !isVisible()) return;
     if (modalChild_ && modalChild_->runningModal_ && !modalChild_->isVisible()) {
         modalChild_->MakeFullScreen();
         modalChild_->BringToFront();
@@ -360,6 +411,14 @@ void CDialog::OnSize(int kind, int, int) {
 
 void CDialog::OnMinimized() {
     hide();
+    // The screen that runs this one is blocked while it runs: brought forward alone it
+    // would take no input. So the application goes down with it, and showing that
+    // screen again brings this one back (BringToFront).
+    if (parentDialog_ && runningModal_ && parentDialog_->modalChild_ == this &&
+        parentDialog_->initialised_) {
+        parentDialog_->Minimize();
+        return;
+    }
     if (!BringWindowBehindToFront()) platform::messageBox(this, u"返回失败");
 }
 

@@ -55,6 +55,14 @@ QProcessEnvironment InstalledDevice::environment(const std::string& clock) const
     if (!clock.empty()) {
         environment.insert(QStringLiteral("TEVALO_CLOCK"), QString::fromStdString(clock));
     }
+    if (!locale_.empty()) {
+        for (const QString& name : environment.keys()) {
+            if (name.startsWith(QLatin1String("LC_")) || name == QLatin1String("LANGUAGE")) {
+                environment.remove(name);
+            }
+        }
+        environment.insert(QStringLiteral("LANG"), QString::fromStdString(locale_));
+    }
     if (!serviceHost_.empty()) {
         environment.insert(QStringLiteral("TEVALO_SERVICE_HOST"),
                            QString::fromStdString(serviceHost_));

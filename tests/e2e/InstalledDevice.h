@@ -33,6 +33,8 @@ public:
     std::filesystem::path host(std::u16string_view devicePath) const;
 
     void setServiceHost(const std::string& hostPort) { serviceHost_ = hostPort; }
+    // Every program of the run gets `locale` as LANG and no other locale variable.
+    void setLocale(const std::string& locale) { locale_ = locale; }
     // A new file for what one program of the run prints.
     std::filesystem::path outputFile(const std::string& program);
     // The environment of a program of the run; `clock` starts its device clock.
@@ -59,6 +61,7 @@ private:
     std::filesystem::path device_;
     std::filesystem::path program_;
     std::string serviceHost_;
+    std::string locale_;
     int outputs_ = 0;
 };
 

@@ -50,7 +50,7 @@ if grep -E '/(tests?|bench|fuzz)/|_test$|\.a$|/CMakeFiles/' "$work/contents"; th
   fail "the package holds build or test files"
 fi
 depends=$(dpkg-deb -f "$deb" Depends)
-for need in libqt6widgets6 libqt6multimedia6 libcurl4 libsqlite3-0 fonts-wqy-microhei \
+for need in libqt6widgets6 libqt6multimedia6 libcurl4 libsqlite3-0 fonts-wqy-microhei fonts-dejavu-core \
   gstreamer1.0-plugins-good gstreamer1.0-libav dbus-session-bus; do
   [[ "$depends" == *"$need"* ]] || fail "Depends lacks $need: $depends"
 done

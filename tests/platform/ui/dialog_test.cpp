@@ -217,23 +217,29 @@ TEST_F(DialogFixture, MinimisingBringsTheWindowBehindForward) {
     EXPECT_FALSE(boxes.wasShown(u"返回失败"));
 }
 
-TEST_F(DialogFixture, MinimisedSubScreenComesBackWhenItsParentIsActivated) {
+TEST_F(DialogFixture, MinimisedSubScreenGoesDownWithItsParentAndComesBackWithIt) {
+    Probe below(u"Below");
+    below.Create();
     Probe parent(u"Parent");
     parent.Create();
     Probe child(u"Child", &parent);
-    bool hiddenAfterMinimise = false;
-    bool backAfterActivation = false;
+    bool bothHidden = false;
+    bool stillRunning = false;
+    bool backWithParent = false;
     CDialog::SetOpenObserver([&](CDialog& d) {
         if (!d.IsRunningModal()) return;
         d.Minimize();
-        hiddenAfterMinimise = !d.isVisible() && parent.isVisible();
-        parent.Activate();
-        backAfterActivation = d.isVisible();
+        bothHidden = !d.isVisible() && !parent.isVisible() && below.isVisible();
+        stillRunning = d.IsRunningModal();
+        parent.BringToFront();
+        backWithParent =
+            d.isVisible() && parent.isVisible() && WindowRegistry::Windows().back() == &d;
         d.EndDialog(1);
     });
     EXPECT_EQ(child.DoModal(), 1);
-    EXPECT_TRUE(hiddenAfterMinimise);
-    EXPECT_TRUE(backAfterActivation);
+    EXPECT_TRUE(bothHidden);
+    EXPECT_TRUE(stillRunning);
+    EXPECT_TRUE(backWithParent);
     EXPECT_FALSE(boxes.wasShown(u"返回失败"));
 }
 
