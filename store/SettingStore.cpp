@@ -40,7 +40,8 @@ std::optional<std::u16string> SettingStore::clientCode() const {
         return std::nullopt;
     SettingRecord setting{kClientCodeSettingId, kClientCodeSettingName, {}, {}, {}};
     setting.value = weather::makeClientCode();
-    store(setting);
+    // A code that could not be kept would change at the next start.
+    if (!store(setting)) return std::nullopt;
     return setting.value;
 }
 
