@@ -13,6 +13,13 @@ function(tevalo_add_subdirectories parent)
   endforeach()
 endfunction()
 
+# The runtime folder of the tests: their local sockets (single instance, window
+# classes) live there instead of the shared temporary folder, and Qt finds one
+# instead of making its own. Private to the user, as the XDG rules ask.
+set(TEVALO_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/test-runtime)
+file(MAKE_DIRECTORY ${TEVALO_TEST_RUNTIME_DIR})
+file(CHMOD ${TEVALO_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+
 # tevalo_add_test(name SOURCES a.cpp ... LIBS lib ... [TIMEOUT s] [LABELS l ...]
 #                  [SESSION_BUS] [OWN_MAIN])
 # One GoogleTest executable, one CTest entry. Qt runs offscreen, so screen tests
@@ -36,7 +43,7 @@ function(tevalo_add_test name)
     set(T_TIMEOUT 300)
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TEVALO_SOURCE_DIR=${CMAKE_SOURCE_DIR};TEVALO_BINARY_DIR=${CMAKE_BINARY_DIR}")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TEVALO_SOURCE_DIR=${CMAKE_SOURCE_DIR};TEVALO_BINARY_DIR=${CMAKE_BINARY_DIR};XDG_RUNTIME_DIR=${TEVALO_TEST_RUNTIME_DIR}")
   if(T_LABELS)
     set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
   endif()

@@ -31,8 +31,8 @@ bool registerTodayItem(const platform::Registry& registry) {
     };
     bool written = true;
     for (const auto& [name, value] : numbers) {
-        written = registry.setDword(RegistryHive::LocalMachine, kTodayItemKey, name, value) &&
-                  written;
+        written =
+            registry.setDword(RegistryHive::LocalMachine, kTodayItemKey, name, value) && written;
     }
     return registry.setString(RegistryHive::LocalMachine, kTodayItemKey, u"DLL",
                               kTodayLibraryCopy) &&

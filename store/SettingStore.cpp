@@ -33,12 +33,15 @@ bool SettingStore::updateByName(std::u16string_view settingName,
         .update(catalogue::kSettingByName, settingName, setting);
 }
 
-std::u16string SettingStore::clientCode() const {
-    if (auto stored = findById(kClientCodeSettingId); stored && !stored->value.empty())
-        return stored->value;
+std::optional<std::u16string> SettingStore::clientCode() const {
+    const auto stored = findById(kClientCodeSettingId);
+    if (stored && !stored->value.empty()) return stored->value;
+    if (!stored && platform::propdb::lastError() != platform::propdb::kErrorNotFound)
+        return std::nullopt;
     SettingRecord setting{kClientCodeSettingId, kClientCodeSettingName, {}, {}, {}};
     setting.value = weather::makeClientCode();
-    store(setting);
+    // A code that could not be kept would change at the next start.
+    if (!store(setting)) return std::nullopt;
     return setting.value;
 }
 

@@ -21,10 +21,12 @@ public:
     [[nodiscard]] bool updateByName(std::u16string_view settingName,
                                     const SettingRecord& setting) const;
 
-    // The client code: read from setting "21", or made from the device's random
-    // source and stored when absent or empty. A code that cannot be stored is
-    // still returned.
-    std::u16string clientCode() const;
+    // The client code: the one in setting "21"; a new one, made from the
+    // device's random source and stored, only when that setting is really
+    // absent or empty (a new code that cannot be stored is still returned).
+    // Nothing when the setting cannot be read (a busy or damaged volume): the
+    // stored code, once made, never changes.
+    std::optional<std::u16string> clientCode() const;
 
 private:
     Volumes volumes_;

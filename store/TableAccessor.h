@@ -23,13 +23,13 @@ public:
     VolumeSession session() const { return VolumeSession(volumes_, rows_.schema()); }
 
     std::optional<std::vector<R>> list(unsigned order) const {
-        return once([&](VolumeSession& s) { return list(s, order); });
+        return readOnce([&](VolumeSession& s) { return list(s, order); });
     }
     std::optional<R> find(unsigned order, std::u16string_view key) const {
-        return once([&](VolumeSession& s) { return find(s, order, key); });
+        return readOnce([&](VolumeSession& s) { return find(s, order, key); });
     }
     std::optional<std::uint32_t> count() const {
-        return once([&](VolumeSession& s) { return rows_.count(s); });
+        return readOnce([&](VolumeSession& s) { return rows_.count(s); });
     }
     [[nodiscard]] bool add(const R& record) const {
         return once([&](VolumeSession& s) { return add(s, record); });
@@ -45,7 +45,7 @@ public:
     }
 
     std::optional<std::vector<R>> findAll(unsigned order, std::u16string_view key) const {
-        return once([&](VolumeSession& s) { return toRecords(rows_.findAll(s, order, key)); });
+        return readOnce([&](VolumeSession& s) { return toRecords(rows_.findAll(s, order, key)); });
     }
 
     std::optional<std::vector<R>> list(VolumeSession& s, unsigned order) const {
@@ -83,6 +83,28 @@ private:
         if (!s.close()) return {};
         platform::propdb::setLastError(error);
         return result;
+    }
+
+    // Runs a read in a shared mount. Only when the volume or the table does
+    // not exist yet does it run again in a writing mount, which creates them.
+    template <class F>
+    auto readOnce(F&& work) const -> decltype(work(std::declval<VolumeSession&>())) {
+        namespace propdb = platform::propdb;
+        {
+            VolumeSession s(volumes_, rows_.schema(), VolumeSession::Access::Read);
+            if (!s.mounted() && propdb::lastError() != propdb::kErrorFileNotFound) return {};
+            if (s.mounted()) {
+                auto result = work(s);
+                const auto error = propdb::lastError();
+                const bool closed = s.close();
+                if (result || error != propdb::kErrorFileNotFound) {
+                    if (!closed) return {};
+                    propdb::setLastError(error);
+                    return result;
+                }
+            }
+        }
+        return once(work);
     }
 
     static TableRows::Fields toFields(R record) {

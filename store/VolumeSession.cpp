@@ -29,15 +29,16 @@ bool todayItemReadsExisting(const Volumes& volumes, const TableSchema& schema) {
 
 }  // namespace
 
-VolumeSession::VolumeSession(const Volumes& volumes, const TableSchema& primary)
-    : volumes_(volumes) {
+VolumeSession::VolumeSession(const Volumes& volumes, const TableSchema& primary, Access access)
+    : volumes_(volumes), access_(access) {
     // The reference city volume arrives with the installation and is never made
     // here.
     const bool existing =
         primary.volume == VolumeKind::SystemCity || todayItemReadsExisting(volumes, primary);
     volume_ = propdb::Volume::mount(
         volumePath(volumes, primary.volume),
-        existing ? propdb::MountMode::OpenExisting : propdb::MountMode::OpenAlways);
+        existing ? propdb::MountMode::OpenExisting : propdb::MountMode::OpenAlways,
+        access == Access::Read ? propdb::MountAccess::ReadOnly : propdb::MountAccess::ReadWrite);
 }
 
 VolumeSession::~VolumeSession() {
@@ -46,7 +47,7 @@ VolumeSession::~VolumeSession() {
 }
 
 bool VolumeSession::mayCreate(const TableSchema& schema) const {
-    return !todayItemReadsExisting(volumes_, schema);
+    return access_ == Access::Write && !todayItemReadsExisting(volumes_, schema);
 }
 
 propdb::Table* VolumeSession::open(const TableSchema& schema, unsigned order) {

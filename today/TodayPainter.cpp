@@ -34,25 +34,26 @@ int TodayPainter::fontPixels() const {
 // Re-reads what the application or a scheduled update may have changed; a change
 // of the stamp or of the desktop city forces a new rendering.
 void TodayPainter::readStore() {
-    if (const auto stamp = store_.updateStamp(); stamp && *stamp != state_.lastUpdateStamp) {
-        state_.lastUpdateStamp = *stamp;
+    const TodayPaintValues values = store_.paintValues();
+    if (values.updateStamp && *values.updateStamp != state_.lastUpdateStamp) {
+        state_.lastUpdateStamp = *values.updateStamp;
         state_.display.clear();
         state_.paintedWidth = 0;
     }
-    if (const auto city = store_.desktopCity(); !city) {
+    if (!values.desktopCity) {
         state_.display.clear();
         state_.paintedWidth = 0;
-    } else if (*city != state_.display.cityName()) {
-        state_.display.loadCity(*city, store_.cityDays(*city));
+    } else if (*values.desktopCity != state_.display.cityName()) {
+        state_.display.loadCity(*values.desktopCity, values.cityDays);
         state_.paintedWidth = 0;
     }
-    if (const auto setting = store_.updateTimeSetting();
-        setting && *setting != state_.schedule.updateTimeText()) {
-        state_.schedule.setUpdateTime(*setting);
+    if (values.updateTimeSetting && *values.updateTimeSetting != state_.schedule.updateTimeText()) {
+        state_.schedule.setUpdateTime(*values.updateTimeSetting);
     }
-    if (!state_.clientCode) state_.clientCode = store_.clientCode().value_or(std::u16string());
-    if (const auto title = store_.alertTitle()) {
-        state_.alertText = title->substr(0, kAlertLength);
+    // Kept once read; a failed read is tried again at the next paint.
+    if (!state_.clientCode) state_.clientCode = values.clientCode;
+    if (values.alertTitle) {
+        state_.alertText = values.alertTitle->substr(0, kAlertLength);
         state_.alertPresent = true;
     } else {
         state_.alertText = kNoAlert;

@@ -1,12 +1,22 @@
 #include "today/TodayStore.h"
 
+#include "store/Catalogue.h"
 #include "store/CityListStore.h"
 #include "store/SettingRecord.h"
 #include "store/SettingStore.h"
+#include "store/TableAccessor.h"
 #include "store/UpdateStampStore.h"
 
 namespace today {
 namespace {
+
+// Title of the first warning flagged for the home screen.
+std::optional<std::u16string> flaggedTitle(const std::vector<store::WarningRecord>& warnings) {
+    for (const auto& warning : warnings) {
+        if (warning.todayFlag == u"1") return warning.title;
+    }
+    return std::nullopt;
+}
 
 store::Volumes itemVolumes(store::Volumes volumes) {
     volumes.todayItem = true;
@@ -54,11 +64,44 @@ std::optional<std::u16string> TodayStore::alertTitle() const {
     for (const auto kind : {store::WarningKind::Disaster, store::WarningKind::Fire}) {
         const auto list = store::WarningStore(volumes_, kind).list();
         if (!list) continue;
-        for (const auto& warning : *list) {
-            if (warning.todayFlag == u"1") return warning.title;
-        }
+        if (auto title = flaggedTitle(*list)) return title;
     }
     return std::nullopt;
+}
+
+TodayPaintValues TodayStore::paintValues() const {
+    namespace catalogue = store::catalogue;
+    TodayPaintValues values;
+    const store::TableAccessor<store::UserCityRecord> cities(volumes_,
+                                                             catalogue::usersAddTeVoWeather());
+    const store::TableAccessor<store::CityUpdateRecord> stamps(
+        volumes_, catalogue::cityUpdateDateTeVoWeather());
+    const store::TableAccessor<store::SettingRecord> settings(volumes_,
+                                                              catalogue::userInformation());
+    store::VolumeSession session(volumes_, catalogue::usersAddTeVoWeather(),
+                                 store::VolumeSession::Access::Read);
+    if (!session.mounted()) return values;
+
+    if (const auto stamp = stamps.find(session, catalogue::kUpdateByName, store::kStampCityName))
+        values.updateStamp = stamp->days[0];
+    if (const auto city = cities.find(session, catalogue::kThreeDayByToday, u"1")) {
+        values.desktopCity = city->cityName;
+        if (const auto days = stamps.find(session, catalogue::kUpdateByName, city->cityName))
+            values.cityDays = {days->days[0], days->days[1], days->days[2]};
+    }
+    if (const auto setting =
+            settings.find(session, catalogue::kSettingByName, store::kUpdateTimesSettingName))
+        values.updateTimeSetting = setting->longValue;
+    if (const auto setting =
+            settings.find(session, catalogue::kSettingById, store::kClientCodeSettingId))
+        values.clientCode = setting->value;
+    for (const auto* schema : {&catalogue::disasWeather(), &catalogue::fireRemind()}) {
+        const store::TableAccessor<store::WarningRecord> warnings(volumes_, *schema);
+        const auto list = warnings.list(session, catalogue::kWarningById);
+        if (list && (values.alertTitle = flaggedTitle(*list))) break;
+    }
+    session.close();  // read-only: ends the shared lock, nothing to commit
+    return values;
 }
 
 std::optional<std::vector<store::UserCityRecord>> TodayStore::threeDayCities() const {

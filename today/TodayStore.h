@@ -17,6 +17,16 @@
 
 namespace today {
 
+// What one paint of the item shows, read together.
+struct TodayPaintValues {
+    std::optional<std::u16string> updateStamp;
+    std::optional<std::u16string> desktopCity;
+    std::optional<std::array<std::u16string, 3>> cityDays;  // of the desktop city
+    std::optional<std::u16string> updateTimeSetting;
+    std::optional<std::u16string> clientCode;
+    std::optional<std::u16string> alertTitle;
+};
+
 class TodayStore final {
 public:
     // The volumes of the device, mounted the way the item mounts them.
@@ -37,6 +47,10 @@ public:
     // Title of the first warning flagged for the home screen, disaster warnings
     // before fire warnings.
     [[nodiscard]] std::optional<std::u16string> alertTitle() const;
+
+    // Everything a paint shows, in one shared (read-only) mount of the city
+    // volume: the same values as the single reads above, at one moment.
+    TodayPaintValues paintValues() const;
 
     // The three-day list, default city first.
     [[nodiscard]] std::optional<std::vector<store::UserCityRecord>> threeDayCities() const;

@@ -36,6 +36,11 @@ constexpr std::array<Item, MainMenuGrid::kItems> kItems{{
 
 constexpr int kDisasterItem = 4;
 constexpr int kFireItem = 5;
+
+// Every request carries the client code. When it cannot be read the user is
+// told; a new one is not made, as that would change the installation's
+// identity at the service.
+constexpr char16_t kClientCodeUnreadable[] = u"读取用户信息失败，请稍后重新启动晴雨匣";
 const FontChoice kCaptionFont{u"", 11, false};
 
 }  // namespace
@@ -106,7 +111,7 @@ void CtevaloWeatherDlg::rescueDamagedVolume() {
 void CtevaloWeatherDlg::runStartup() {
     rescueDamagedVolume();
     StartupWork work(Context());
-    work.readClientCode();
+    if (!work.readClientCode()) Prompt(kClientCodeUnreadable);
     work.readDateText();
     work.readBackgroundNumber();
     if (!cover_) {

@@ -8,8 +8,11 @@
 
 namespace app {
 
-void StartupWork::readClientCode() {
-    context_.values().clientCode = store::SettingStore(context_.volumes()).clientCode();
+bool StartupWork::readClientCode() {
+    const auto code = store::SettingStore(context_.volumes()).clientCode();
+    if (!code) return false;
+    context_.values().clientCode = *code;
+    return true;
 }
 
 bool StartupWork::setupNeeded() const {

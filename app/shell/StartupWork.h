@@ -15,8 +15,10 @@ class StartupWork final {
 public:
     explicit StartupWork(AppContext& context) : context_(context) {}
 
-    // Reads setting "21"; makes and stores a code when absent or empty.
-    void readClientCode();
+    // Reads setting "21"; makes and stores a code when absent or empty. False
+    // when the setting cannot be read: no code is made then, so the stored one
+    // is never replaced.
+    bool readClientCode();
     // Setting "5" absent or without its set flag.
     bool setupNeeded() const;
     // Setting "7" as a number; 1 when absent.

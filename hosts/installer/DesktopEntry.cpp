@@ -31,7 +31,7 @@ fs::path applicationsFolder() {
 }
 
 fs::path desktopEntryFile() {
-    const std::string root = fs::absolute(platform::deviceRoot()).string();
+    const std::string root = platform::canonicalDeviceRoot().string();
     const QByteArray digest =
         QCryptographicHash::hash(QByteArray::fromStdString(root), QCryptographicHash::Sha1).toHex();
     return applicationsFolder() / ("tevalo-weather-" + digest.left(12).toStdString() + ".desktop");
@@ -46,8 +46,8 @@ bool writeDesktopEntry(const fs::path& program, const fs::path& icon) {
            "Name=晴雨匣\n"
            "GenericName=Weather Forecast\n"
            "Comment=天气预报、灾害预警与专业气象服务\n"
-        << "Exec=env TEVALO_DEVICE_ROOT=" << quoted(fs::absolute(platform::deviceRoot()).string())
-        << ' ' << quoted(program.string()) << '\n';
+        << "Exec=env TEVALO_DEVICE_ROOT=" << quoted(platform::canonicalDeviceRoot().string()) << ' '
+        << quoted(program.string()) << '\n';
     if (fs::exists(icon)) out << "Icon=" << icon.string() << '\n';
     out << "Categories=Utility;\n"
            "Terminal=false\n";

@@ -1,6 +1,7 @@
 #include "hosts/installer/Installer.h"
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 
 #include "hosts/installer/DesktopEntry.h"
@@ -9,6 +10,7 @@
 #include "hosts/installer/ReferenceRefresh.h"
 #include "hosts/installer/SetupHookLibrary.h"
 #include "platform/device/DevicePath.h"
+#include "platform/propdb/PropDb.h"
 #include "platform/text/Utf.h"
 
 namespace installer {
@@ -31,6 +33,31 @@ std::u16string installPath(std::u16string_view name) {
 
 bool endsWith(std::u16string_view text, std::u16string_view tail) {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+// Removal deletes a listed file only when installation can have placed it: a
+// file inside the install folder that is neither a volume (the user's data)
+// nor a file SQLite keeps beside one. Whatever else a list names stays.
+bool removable(const std::u16string& devicePath) {
+    const std::u16string folder = std::u16string(kInstallFolder) + u"\\";
+    if (devicePath.size() <= folder.size()) return false;
+    for (std::size_t i = 0; i < folder.size(); ++i) {
+        const auto fold = [](char16_t c) { return c >= u'A' && c <= u'Z' ? c - u'A' + u'a' : c; };
+        if (fold(devicePath[i]) != fold(folder[i])) return false;
+    }
+    std::u16string_view rest = std::u16string_view(devicePath).substr(folder.size());
+    for (std::size_t start = 0; start <= rest.size();) {
+        std::size_t end = rest.find_first_of(u"\\/", start);
+        if (end == std::u16string_view::npos) end = rest.size();
+        const std::u16string_view part = rest.substr(start, end - start);
+        if (part.empty() || part == u"." || part == u"..") return false;
+        start = end + 1;
+    }
+    const std::string name = platform::hostPath(devicePath).filename().string();
+    if (endsWith(devicePath, u".vol") || platform::propdb::isVolumeCompanion(name)) return false;
+    std::error_code error;
+    return fs::symlink_status(platform::hostPath(devicePath), error).type() ==
+           fs::file_type::regular;
 }
 
 void removeEmptyFolders(const std::vector<std::u16string>& files) {
@@ -66,6 +93,11 @@ InstallOutcome Installer::install(const fs::path& payload) {
         error_ = hook.error();
         return InstallOutcome::Failed;
     }
+    const PayloadPlan plan = planPayload(payload, kInstallFolder);
+    if (!plan.refused.empty()) {
+        error_ = plan.refused + "; nothing was installed";
+        return InstallOutcome::Failed;
+    }
     if (hook.attachHost) hook.attachHost(host_);
     prepareDevice();
 
@@ -78,7 +110,7 @@ InstallOutcome Installer::install(const fs::path& payload) {
     }
 
     PayloadCopy copy;
-    copy.copy(planPayload(payload, kInstallFolder));
+    copy.copy(plan.files);
     std::uint16_t failedFiles = copy.failedFiles();
     for (const std::u16string name : {u"CityDatabase.vol", u"RainfallCityDatabase.vol"}) {
         const fs::path shipped = payload / platform::toUtf8(name);
@@ -125,11 +157,10 @@ bool Installer::remove() {
     if (hook.uninstallInit(parent_, folder.c_str()) == codeUNINSTALL_INIT_CANCEL) return false;
 
     std::error_code error;
-    for (const auto& file : files) {
-        if (endsWith(file, u".vol")) continue;  // the user's data stays
-        fs::remove(platform::hostPath(file), error);
-    }
-    removeEmptyFolders(files);
+    std::vector<std::u16string> placed;
+    std::copy_if(files.begin(), files.end(), std::back_inserter(placed), removable);
+    for (const auto& file : placed) fs::remove(platform::hostPath(file), error);
+    removeEmptyFolders(placed);
     hook.uninstallExit(parent_);
 
     manifest.erase();

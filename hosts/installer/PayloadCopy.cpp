@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <atomic>
 
+#include "hosts/installer/InstallManifest.h"
 #include "platform/device/DevicePath.h"
+#include "platform/propdb/PropDb.h"
 #include "platform/text/Utf.h"
 
 namespace installer {
@@ -23,6 +25,43 @@ bool belongsToPackage(const fs::path& relative) {
     if (first.rfind("tevalo-", 0) == 0) return false;  // device hosts and the service stand-in
     if (first == "libtevaloNewsletterWeatherStupDll.so") return false;
     return true;
+}
+
+// Why a payload entry cannot be installed under its name, or empty.
+std::string refusal(const fs::directory_entry& entry, const fs::path& relative) {
+    const std::string shown =
+        "\"" + InstallManifest::encode(platform::fromUtf8(relative.string())) + "\"";
+    if (entry.is_symlink()) return "payload entry " + shown + " is a symbolic link";
+    for (const auto& part : relative) {
+        for (const char c : part.string()) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte < 0x20 || byte == 0x7F)
+                return "payload name " + shown + " holds a control character";
+            if (c == '\\') return "payload name " + shown + " holds a backslash";
+        }
+    }
+    return {};
+}
+
+// Writes `source` beside `target` and renames it over the target in one step.
+bool placeFile(const fs::path& source, const fs::path& target) {
+    const fs::path beside =
+        target.parent_path() / ("." + target.filename().string() + ".tevalo-new");
+    std::error_code error;
+    fs::copy_file(source, beside, fs::copy_options::overwrite_existing, error);
+    if (!error) fs::permissions(beside, fs::status(source).permissions(), error);
+    if (!error) fs::rename(beside, target, error);
+    if (!error) return true;
+    fs::remove(beside, error);
+    return false;
+}
+
+// A volume is replaced only once SQLite has settled a journal beside it.
+bool settleVolume(const fs::path& target) {
+    std::error_code error;
+    if (target.extension() != ".vol" || !fs::exists(fs::path(target).concat("-journal"), error))
+        return true;
+    return platform::propdb::Volume::recover(target);
 }
 
 void createParents(const fs::path& file, std::vector<fs::path>& created, std::uint16_t& failed) {
@@ -49,14 +88,21 @@ bool isUserVolume(std::u16string_view fileName) {
     return fileName == u"CityDatabase.vol" || fileName == u"RainfallCityDatabase.vol";
 }
 
-std::vector<PayloadFile> planPayload(const fs::path& payload, std::u16string_view installFolder) {
-    std::vector<PayloadFile> files;
+PayloadPlan planPayload(const fs::path& payload, std::u16string_view installFolder) {
+    PayloadPlan plan;
+    auto& files = plan.files;
     std::error_code error;
     for (auto it = fs::recursive_directory_iterator(payload, error);
          !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-        if (!it->is_regular_file()) continue;
-        const fs::path relative = fs::relative(it->path(), payload);
+        const fs::path relative = it->path().lexically_relative(payload);
         if (!belongsToPackage(relative)) continue;
+        if (plan.refused = refusal(*it, relative); !plan.refused.empty()) {
+            files.clear();
+            return plan;
+        }
+        if (!it->is_regular_file() ||
+            platform::propdb::isVolumeCompanion(relative.filename().string()))
+            continue;
         std::u16string target(installFolder);
         for (auto part = relative.begin(); part != relative.end(); ++part) {
             if (target.empty() || target.back() != u'\\') target += u'\\';
@@ -69,9 +115,10 @@ std::vector<PayloadFile> planPayload(const fs::path& payload, std::u16string_vie
         }
         files.push_back({it->path(), target});
     }
+    if (error) plan.refused = "cannot read the payload: " + error.message();
     std::sort(files.begin(), files.end(),
               [](const PayloadFile& a, const PayloadFile& b) { return a.target < b.target; });
-    return files;
+    return plan;
 }
 
 PayloadCopy::PayloadCopy() {
@@ -89,34 +136,29 @@ void PayloadCopy::copy(const std::vector<PayloadFile>& files) {
     for (const auto& file : files) {
         const fs::path target = platform::hostPath(file.target);
         createParents(target, createdDirectories_, failedDirectories_);
-        std::error_code error;
-        if (fs::exists(target, error) && fs::is_regular_file(target, error)) {
-            const fs::path kept = backup_ / std::to_string(saved_.size());
-            fs::create_directories(backup_, error);
-            if (!error) fs::copy_file(target, kept, error);
-            if (!error) saved_.emplace_back(target, kept);
-        }
-        error.clear();
-        // A journal left by a crashed writer belongs to the old volume; next
-        // to the new one it would be rolled back into it.
-        if (target.extension() == ".vol") fs::remove(fs::path(target.string() + "-journal"), error);
-        error.clear();
-        fs::copy_file(file.source, target, fs::copy_options::overwrite_existing, error);
-        if (error) {
+        if (!settleVolume(target) || !keep(target) || !placeFile(file.source, target)) {
             ++failedFiles_;
             continue;
         }
-        fs::permissions(target, fs::status(file.source).permissions(), error);
         copied_.push_back(file.target);
     }
+}
+
+bool PayloadCopy::keep(const fs::path& target) {
+    std::error_code error;
+    if (!fs::is_regular_file(target, error)) return true;  // nothing to put back
+    const fs::path kept = backup_ / std::to_string(saved_.size());
+    fs::create_directories(backup_, error);
+    if (!error) fs::copy_file(target, kept, error);
+    if (error) return false;  // without a kept copy an undo could not restore it
+    saved_.emplace_back(target, kept);
+    return true;
 }
 
 void PayloadCopy::undo() {
     std::error_code error;
     for (const auto& path : copied_) fs::remove(platform::hostPath(path), error);
-    for (const auto& [original, kept] : saved_) {
-        fs::copy_file(kept, original, fs::copy_options::overwrite_existing, error);
-    }
+    for (const auto& [original, kept] : saved_) placeFile(kept, original);
     for (auto dir = createdDirectories_.rbegin(); dir != createdDirectories_.rend(); ++dir) {
         fs::remove(*dir, error);  // only when empty again
     }

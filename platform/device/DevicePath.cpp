@@ -71,6 +71,16 @@ std::filesystem::path deviceRoot() {
     return environmentRoot();
 }
 
+std::filesystem::path canonicalDeviceRoot() {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(deviceRoot(), error);
+    std::filesystem::path canonical = std::filesystem::weakly_canonical(absolute, error);
+    if (error) canonical = absolute.lexically_normal();
+    if (canonical.has_relative_path() && !canonical.has_filename())
+        canonical = canonical.parent_path();
+    return canonical;
+}
+
 void setDeviceRoot(const std::filesystem::path& root) {
     std::lock_guard lock(rootMutex);
     rootOverride = root;

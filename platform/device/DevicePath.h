@@ -24,6 +24,11 @@ std::u16string_view specialFolderPath(SpecialFolder folder);
 // ~/.local/share/tevalo/device. A root set with setDeviceRoot() wins.
 std::filesystem::path deviceRoot();
 
+// The device root in its one spelling: absolute, with symbolic links resolved
+// and no "." or ".." parts or trailing separator. "dev", "dev/", "./dev" and a
+// link to it are one device; whatever identifies a device keys on this.
+std::filesystem::path canonicalDeviceRoot();
+
 // Replaces the device root for this process (tests); an empty path returns to
 // the environment's root.
 void setDeviceRoot(const std::filesystem::path& root);

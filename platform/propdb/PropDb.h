@@ -4,13 +4,15 @@
 // records are sets of numbered string properties, read and written through one
 // of the table's sort orders.
 //
-// Each volume is one SQLite file; a "-journal" file beside it belongs to it
-// (remove it when replacing the volume). A mount opens the file and starts one
-// immediate transaction; unmount commits it. Two processes therefore never see
-// each other's half-written work, and a waiting mount blocks for the busy
-// time-out instead of failing. Inside the file each table is an SQL table of the
-// same name with TEXT columns p1, p2, ... and the catalogue tables
-// propdb_properties and propdb_sort_orders describe them.
+// Each volume is one SQLite file; a "-journal" file beside it belongs to it:
+// after a crash it holds what rolls the volume back, so it is never copied,
+// replaced or deleted by hand (see Volume::recover()). A mount opens the file
+// and starts one transaction; unmount commits it. Two processes therefore never
+// see each other's half-written work, and a waiting mount blocks for the busy
+// time-out instead of failing. A writing mount takes the volume's write lock at
+// once; a read-only mount shares the volume with other readers. Inside the file
+// each table is an SQL table of the same name with TEXT columns p1, p2, ... and
+// the catalogue tables propdb_properties and propdb_sort_orders describe them.
 
 #include <cstdint>
 #include <filesystem>
@@ -25,7 +27,8 @@ namespace platform::propdb {
 // Error codes of the device, as returned by lastError().
 inline constexpr std::uint32_t kErrorSuccess = 0;
 inline constexpr std::uint32_t kErrorFileNotFound = 2;
-inline constexpr std::uint32_t kErrorBadFormat = 11;  // not a volume, or a damaged one
+inline constexpr std::uint32_t kErrorAccessDenied = 5;  // a write on a read-only mount
+inline constexpr std::uint32_t kErrorBadFormat = 11;    // not a volume, or a damaged one
 inline constexpr std::uint32_t kErrorInvalidParameter = 87;
 inline constexpr std::uint32_t kErrorBusy = 170;
 inline constexpr std::uint32_t kErrorAlreadyExists = 183;
@@ -95,15 +98,33 @@ enum class MountMode {
     OpenExisting,  // fails with kErrorFileNotFound when absent
 };
 
+enum class MountAccess {
+    ReadWrite,  // an immediate transaction: the write lock from the start
+    ReadOnly,   // a deferred (shared) transaction; creates nothing, and every
+                // write fails with kErrorAccessDenied
+};
+
 class Table;
+
+// True for the files SQLite keeps beside a volume ("-journal", "-wal", "-shm").
+bool isVolumeCompanion(std::string_view fileName);
 
 // A mounted volume. Dropping it without unmount() rolls back everything done
 // since the last flush().
 class Volume final {
 public:
     // Returns nullptr and sets lastError() on failure. A file that is not a
-    // valid volume fails with kErrorBadFormat and is left untouched.
-    static std::unique_ptr<Volume> mount(const std::filesystem::path& file, MountMode mode);
+    // valid volume fails with kErrorBadFormat and is left untouched. A
+    // read-only mount of a missing file fails with kErrorFileNotFound.
+    static std::unique_ptr<Volume> mount(const std::filesystem::path& file, MountMode mode,
+                                         MountAccess access = MountAccess::ReadWrite);
+
+    // Lets SQLite settle what a writer killed mid-transaction left beside
+    // `file`: a hot journal is rolled back into the volume, and a journal whose
+    // volume is gone is discarded. Do this before the volume file is replaced,
+    // or the old journal would later be played into the new volume. False
+    // (lastError() set) when the volume cannot be opened.
+    static bool recover(const std::filesystem::path& file);
 
     ~Volume();
     Volume(const Volume&) = delete;
@@ -114,7 +135,8 @@ public:
     // kErrorInvalidParameter when the order is not one of the table's.
     std::unique_ptr<Table> openTable(std::u16string_view name, const SortOrder& order);
 
-    // Creates an empty table; kErrorAlreadyExists when it exists.
+    // Creates an empty table; kErrorAlreadyExists when it exists. A table
+    // missing from a read-only mount fails to open with kErrorFileNotFound.
     bool createTable(const TableDefinition& definition);
 
     // The stored definition of a table, if it exists.

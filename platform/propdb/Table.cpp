@@ -138,6 +138,10 @@ std::optional<std::vector<RecordEntry>> Table::readEqual(std::u16string_view key
 }
 
 RecordId Table::write(RecordId id, const PropertyList& properties) {
+    if (volume_.connection_->readOnly) {
+        failWithError(kErrorAccessDenied);
+        return 0;
+    }
     sqlite3* db = volume_.connection_->db;
     const std::string table = quoteIdentifier(definition_.name);
 
@@ -213,6 +217,7 @@ RecordId Table::write(RecordId id, const PropertyList& properties) {
 }
 
 bool Table::deleteCurrent() {
+    if (volume_.connection_->readOnly) return failWithError(kErrorAccessDenied);
     if (current_ == 0) return failWithError(kErrorNotFound);
     SqliteStatement erase(volume_.connection_->db,
                           "DELETE FROM " + quoteIdentifier(definition_.name) + " WHERE rowid = ?");

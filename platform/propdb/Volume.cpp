@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <set>
 #include <system_error>
 
@@ -50,29 +52,68 @@ bool createCatalogue(sqlite3* db) {
 
 // A volume holds the catalogue; an empty SQLite file becomes a volume. Any other
 // content is somebody else's data and must not be touched.
-bool checkOrInitialiseCatalogue(sqlite3* db) {
+// A read-only mount leaves an empty file as it is: it holds no table yet.
+bool checkOrInitialiseCatalogue(sqlite3* db, bool readOnly) {
     SqliteStatement schema(db,
                            "SELECT count(*), sum(name = 'propdb_tables') FROM sqlite_master "
                            "WHERE type = 'table'");
     if (!schema.ok() || schema.step() != SQLITE_ROW) return failWith(schema.result());
     if (schema.number(1) > 0) return true;
     if (schema.number(0) > 0) return failWithError(kErrorBadFormat);
+    if (readOnly) return failWithError(kErrorFileNotFound);
     if (!createCatalogue(db)) return failWith(sqlite3_errcode(db));
     return true;
 }
 
 enum class FileState { Missing, Empty, Volume, NotVolume };
 
+// Table definitions found by read-only mounts, per volume file. Inside one
+// file a table, once committed, keeps its definition (tables are created,
+// never altered or dropped), and a volume replaced on disk is another file
+// (another inode, another change time); so a reader reuses what an earlier
+// reader of the same file found instead of reading the catalogue again. A
+// writing mount always reads it: it may see a table its own transaction made
+// and may still roll back.
+class DefinitionCache {
+public:
+    std::optional<TableDefinition> find(const std::string& file, std::u16string_view name) {
+        std::lock_guard lock(mutex_);
+        const auto tables = files_.find(file);
+        if (tables == files_.end()) return std::nullopt;
+        const auto table = tables->second.find(std::u16string(name));
+        if (table == tables->second.end()) return std::nullopt;
+        return table->second;
+    }
+    void keep(const std::string& file, const TableDefinition& definition) {
+        std::lock_guard lock(mutex_);
+        if (files_.size() > 64) files_.clear();  // volumes come and go in tests
+        files_[file][definition.name] = definition;
+    }
+
+private:
+    std::mutex mutex_;
+    std::map<std::string, std::map<std::u16string, TableDefinition>> files_;
+};
+
+DefinitionCache& definitionCache() {
+    static DefinitionCache cache;
+    return cache;
+}
+
 // SQLite takes a file shorter than one page for an empty database, so a volume
 // cut short would be silently started afresh. A volume file is a regular file
 // that starts with the SQLite header and is a whole number of pages long.
-FileState inspect(const std::filesystem::path& file) {
+// `identity` names the file as it is now (device, inode, change time).
+FileState inspect(const std::filesystem::path& file, std::string& identity) {
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return errno == ENOENT ? FileState::Missing : FileState::NotVolume;
     struct stat status {};
     unsigned char header[100] = {};
     FileState state = FileState::NotVolume;
     if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+        identity = std::to_string(status.st_dev) + ":" + std::to_string(status.st_ino) + ":" +
+                   std::to_string(status.st_ctim.tv_sec) + "." +
+                   std::to_string(status.st_ctim.tv_nsec);
         const auto size = static_cast<std::uintmax_t>(status.st_size);
         static constexpr char kMagic[] = "SQLite format 3";
         if (size == 0) {
@@ -108,6 +149,10 @@ bool validDefinition(const TableDefinition& definition) {
 
 }  // namespace
 
+int Volume::Connection::begin() {
+    return sqliteExec(db, readOnly ? "BEGIN DEFERRED" : "BEGIN IMMEDIATE");
+}
+
 Volume::Connection::~Connection() {
     if (!db) return;
     if (inTransaction) sqliteExec(db, "ROLLBACK");
@@ -119,14 +164,17 @@ Volume::Volume(std::filesystem::path file, std::unique_ptr<Connection> connectio
 
 Volume::~Volume() = default;
 
-std::unique_ptr<Volume> Volume::mount(const std::filesystem::path& file, MountMode mode) {
-    const FileState state = inspect(file);
+std::unique_ptr<Volume> Volume::mount(const std::filesystem::path& file, MountMode mode,
+                                      MountAccess access) {
+    std::string identity;
+    const FileState state = inspect(file, identity);
     if (state == FileState::NotVolume) {
         failWithError(kErrorBadFormat);
         return nullptr;
     }
+    const bool readOnly = access == MountAccess::ReadOnly;
     if (state == FileState::Missing) {
-        if (mode == MountMode::OpenExisting) {
+        if (mode == MountMode::OpenExisting || readOnly) {
             failWithError(kErrorFileNotFound);
             return nullptr;
         }
@@ -135,6 +183,8 @@ std::unique_ptr<Volume> Volume::mount(const std::filesystem::path& file, MountMo
     }
 
     auto connection = std::make_unique<Connection>();
+    connection->readOnly = readOnly;
+    connection->fileIdentity = std::move(identity);
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX |
                       (mode == MountMode::OpenAlways ? SQLITE_OPEN_CREATE : 0);
     int rc = sqlite3_open_v2(file.c_str(), &connection->db, flags, nullptr);
@@ -145,14 +195,14 @@ std::unique_ptr<Volume> Volume::mount(const std::filesystem::path& file, MountMo
     sqlite3_extended_result_codes(connection->db, 1);
     sqlite3_busy_handler(connection->db, Connection::waitWhileBusy, connection.get());
     // A rollback journal that is emptied, not deleted, at each commit. Every
-    // mount is short and takes the write lock at once, so write-ahead logging
-    // would buy no concurrency, while each fresh connection would have to
-    // rebuild the log's index. A killed process leaves a journal that the next
-    // mount rolls back.
-    sqliteExec(connection->db, "PRAGMA journal_mode=TRUNCATE");
-    sqliteExec(connection->db, "PRAGMA synchronous=NORMAL");
+    // mount is short, so write-ahead logging would buy little concurrency,
+    // while each fresh connection would have to rebuild the log's index. A
+    // killed process leaves a journal that the next mount rolls back.
+    // Both settings concern writing only; a read-only mount goes without.
+    if (!readOnly)
+        sqliteExec(connection->db, "PRAGMA journal_mode=TRUNCATE; PRAGMA synchronous=NORMAL");
 
-    rc = sqliteExec(connection->db, "BEGIN IMMEDIATE");
+    rc = connection->begin();
     if (rc != SQLITE_OK) {
         failWith(rc);
         return nullptr;
@@ -167,7 +217,7 @@ bool Volume::flush() {
     int rc = sqliteExec(connection_->db, "COMMIT");
     if (rc != SQLITE_OK) return failWith(rc);
     connection_->inTransaction = false;
-    rc = sqliteExec(connection_->db, "BEGIN IMMEDIATE");
+    rc = connection_->begin();
     if (rc != SQLITE_OK) return failWith(rc);
     connection_->inTransaction = true;
     return true;
@@ -192,12 +242,24 @@ std::optional<TableDefinition> Volume::tableDefinition(std::u16string_view name)
         failWithError(kErrorInvalidParameter);
         return std::nullopt;
     }
+    const bool cached = connection_->readOnly && !connection_->fileIdentity.empty();
+    if (cached) {
+        if (auto definition = definitionCache().find(connection_->fileIdentity, name)) {
+            setLastError(kErrorSuccess);
+            return definition;
+        }
+    }
     sqlite3* db = connection_->db;
     SqliteStatement table(db, "SELECT type FROM propdb_tables WHERE name = ?");
+    if (!table.ok() && (table.result() & 0xFF) != SQLITE_ERROR) {
+        failWith(table.result());  // busy or damaged: the catalogue could not be read
+        return std::nullopt;
+    }
     if (!table.ok()) {
         // No catalogue yet: an empty file becomes a volume here, anything else
         // is refused untouched.
-        if (checkOrInitialiseCatalogue(db)) failWithError(kErrorFileNotFound);
+        if (checkOrInitialiseCatalogue(db, connection_->readOnly))
+            failWithError(kErrorFileNotFound);
         return std::nullopt;
     }
     table.bind(1, name);
@@ -235,6 +297,7 @@ std::optional<TableDefinition> Volume::tableDefinition(std::u16string_view name)
         failWith(orders.result());
         return std::nullopt;
     }
+    if (cached) definitionCache().keep(connection_->fileIdentity, definition);
     return definition;
 }
 
@@ -252,6 +315,7 @@ std::unique_ptr<Table> Volume::openTable(std::u16string_view name, const SortOrd
 
 bool Volume::createTable(const TableDefinition& definition) {
     if (!connection_ || !validDefinition(definition)) return failWithError(kErrorInvalidParameter);
+    if (connection_->readOnly) return failWithError(kErrorAccessDenied);
     sqlite3* db = connection_->db;
     if (tableDefinition(definition.name)) return failWithError(kErrorAlreadyExists);
     if (lastError() != kErrorFileNotFound) return false;

@@ -15,11 +15,16 @@ namespace platform::propdb {
 struct Volume::Connection {
     sqlite3* db = nullptr;
     bool inTransaction = false;
+    bool readOnly = false;
+    std::string fileIdentity;  // device, inode and change time of the volume file
     std::chrono::steady_clock::time_point busySince;
 
     // Waits for another process's mount to end: short sleeps, so a waiting
     // mount starts soon after the other unmounts, until the busy time-out.
     static int waitWhileBusy(void* connection, int attempt);
+
+    // Starts the mount's transaction: deferred when read-only, else immediate.
+    int begin();
 
     ~Connection();
 };

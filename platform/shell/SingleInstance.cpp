@@ -1,10 +1,9 @@
 #include "platform/shell/SingleInstance.h"
 
-#include <QCryptographicHash>
 #include <QLocalSocket>
 #include <QThread>
 
-#include "platform/device/DevicePath.h"
+#include "platform/window/DeviceSocket.h"
 
 namespace platform {
 namespace {
@@ -16,11 +15,7 @@ constexpr int kPauseMs = 250;
 }  // namespace
 
 SingleInstance::SingleInstance(const std::string& program, QObject* parent) : QObject(parent) {
-    // Socket names are short; the device root and program identify the instance.
-    const std::string key = std::filesystem::absolute(deviceRoot()).string() + "|" + program;
-    const QByteArray digest =
-        QCryptographicHash::hash(QByteArray::fromStdString(key), QCryptographicHash::Sha1).toHex();
-    name_ = QStringLiteral("tevalo-") + QString::fromLatin1(digest.left(20));
+    name_ = deviceSocketName(program);
     connect(&server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = server_.nextPendingConnection()) {
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
@@ -62,18 +57,7 @@ bool SingleInstance::bringRunningToFront() {
 }
 
 bool SingleInstance::claim() {
-    if (server_.listen(name_)) return true;
-    // Someone holds the name: a live instance answers, a crashed one left a
-    // stale socket file behind that we may take over.
-    QLocalSocket probe;
-    probe.connectToServer(name_);
-    if (probe.waitForConnected(kPauseMs)) {
-        probe.disconnectFromServer();
-        askRunningToActivate();
-        return false;
-    }
-    QLocalServer::removeServer(name_);
-    if (server_.listen(name_)) return true;
+    if (listenClearingStale(server_, name_)) return true;
     askRunningToActivate();
     return false;
 }

@@ -1,12 +1,11 @@
 #include "platform/window/WindowClass.h"
 
-#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QLocalSocket>
 #include <QThread>
 
-#include "platform/device/DevicePath.h"
 #include "platform/text/Utf.h"
+#include "platform/window/DeviceSocket.h"
 
 namespace platform {
 namespace {
@@ -16,19 +15,7 @@ constexpr char kHandled[] = "handled\n";
 constexpr int kProbeMs = 500;
 
 QString socketName(std::u16string_view className) {
-    const std::string key =
-        std::filesystem::absolute(deviceRoot()).string() + "|class|" + toUtf8(className);
-    const QByteArray digest =
-        QCryptographicHash::hash(QByteArray::fromStdString(key), QCryptographicHash::Sha1).toHex();
-    return QStringLiteral("tevalo-wc-") + QString::fromLatin1(digest.left(20));
-}
-
-bool answers(const QString& name) {
-    QLocalSocket probe;
-    probe.connectToServer(name);
-    const bool live = probe.waitForConnected(kProbeMs);
-    if (live) probe.disconnectFromServer();
-    return live;
+    return deviceSocketName("class|" + toUtf8(className));
 }
 
 }  // namespace
@@ -55,14 +42,11 @@ WindowClassServer::~WindowClassServer() {
 }
 
 bool WindowClassServer::listen() {
-    if (server_.listen(name_)) return true;
-    if (answers(name_)) return false;
-    QLocalServer::removeServer(name_);  // left behind by a process that died
-    return server_.listen(name_);
+    return listenClearingStale(server_, name_);
 }
 
 bool findWindowByClass(std::u16string_view className) {
-    return answers(socketName(className));
+    return socketAnswers(socketName(className));
 }
 
 bool closeWindowByClass(std::u16string_view className, int timeoutMs) {
@@ -82,7 +66,7 @@ bool closeWindowByClass(std::u16string_view className, int timeoutMs) {
     if (!reply.contains("handled")) return false;
     // The window has handled WM_CLOSE; wait until its process lets go of it.
     while (!deadline.hasExpired()) {
-        if (!answers(name)) return true;
+        if (!socketAnswers(name)) return true;
         QThread::msleep(50);
     }
     return false;

@@ -135,6 +135,10 @@ int main(int argc, char** argv) {
                   << ": cannot create the user tables\n";
         return 1;
     }
+    // Every mount leaves an emptied journal beside the volume; the payload
+    // ships volumes only.
+    for (const char* volume : {"SystemCityDatabase.vol", "CityDatabase.vol"})
+        fs::remove(folder / (std::string(volume) + "-journal"), error);
     std::cout << "reference volumes: " << cities.size() << " cities, " << regions.size()
               << " regions\n";
     return 0;

@@ -71,7 +71,9 @@ TEST_F(LauncherTest, InstallsOnceRunsTheApplicationAndEndsWhatItStarted) {
     const int service = servicePid(first->output());
     ASSERT_GT(service, 0) << first->output();
     EXPECT_FALSE(processGone(service));
-    EXPECT_TRUE(fs::exists(installRecord()));
+    // The record is written once the installer has returned, which may be after the
+    // application it started is up.
+    EXPECT_TRUE(waitUntil(30s, [&] { return fs::exists(installRecord()); }));
     EXPECT_TRUE(fs::exists(device_.root() / "config" / "tevalo" / "tevalo.conf"));
     EXPECT_FALSE(fs::exists(device_.root() / "xdg" / "applications"))
         << "the package brings the menu entry; the installer adds none";

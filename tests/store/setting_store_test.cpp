@@ -1,6 +1,10 @@
 #include "store/SettingStore.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <fstream>
+#include <iterator>
 
 #include "StoreFolder.h"
 #include "store/CityRowList.h"
@@ -14,8 +18,26 @@ protected:
     SettingStore store() const { return SettingStore(volumes_); }
 };
 
+// Another process's connection to the city volume, holding a lock.
+class VolumeHolder {
+public:
+    VolumeHolder(const std::filesystem::path& volume, const char* begin) {
+        sqlite3_open_v2(volume.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+        held_ = sqlite3_exec(db_, begin, nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    ~VolumeHolder() {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(db_);
+    }
+    bool held() const { return held_; }
+
+private:
+    sqlite3* db_ = nullptr;
+    bool held_ = false;
+};
+
 TEST_F(Settings, ClientCodeIsMadeOnceAndKept) {
-    const std::u16string first = store().clientCode();
+    const std::u16string first = store().clientCode().value_or(u"");
     ASSERT_EQ(first.size(), 7u);
     for (char16_t c : first) EXPECT_TRUE((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z'));
     EXPECT_EQ(store().clientCode(), first);
@@ -27,9 +49,41 @@ TEST_F(Settings, ClientCodeIsMadeOnceAndKept) {
 
 TEST_F(Settings, EmptyStoredCodeIsReplaced) {
     ASSERT_TRUE(store().store({u"21", u"3天7天气鉴权码", {}, {}, {}}));
-    const std::u16string code = store().clientCode();
+    const std::u16string code = store().clientCode().value_or(u"");
     EXPECT_EQ(code.size(), 7u);
     EXPECT_EQ(store().findByName(u"3天7天气鉴权码")->value, code);
+}
+
+// A start while another process holds the volume past the busy time-out reads
+// nothing; it must not take that for a missing code and store a new one.
+TEST_F(Settings, ACodeThatCannotBeReadIsNeverReplaced) {
+    const auto first = store().clientCode();
+    ASSERT_TRUE(first);
+    {
+        VolumeHolder holder(volumes_.cityDatabase, "BEGIN EXCLUSIVE");
+        ASSERT_TRUE(holder.held());
+        EXPECT_FALSE(store().clientCode());
+    }
+    EXPECT_EQ(store().findById(kClientCodeSettingId)->value, *first);
+    EXPECT_EQ(store().clientCode(), first);
+}
+
+TEST_F(Settings, ADamagedVolumeGivesNoCodeAndStaysAsItWas) {
+    std::ofstream(volumes_.cityDatabase) << "not a volume\n";
+    EXPECT_FALSE(store().clientCode());
+    std::ifstream in(volumes_.cityDatabase);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "not a volume\n");
+}
+
+// Reads share the volume: a writer that holds its write lock does not keep
+// them waiting.
+TEST_F(Settings, ReadsGoOnWhileAnotherProcessHoldsTheWriteLock) {
+    const auto first = store().clientCode();
+    ASSERT_TRUE(first);
+    VolumeHolder writer(volumes_.cityDatabase, "BEGIN IMMEDIATE");
+    ASSERT_TRUE(writer.held());
+    EXPECT_EQ(store().clientCode(), first);
+    EXPECT_TRUE(store().findByName(kClientCodeSettingName));
 }
 
 TEST_F(Settings, StoringASettingTwiceKeepsOneRecordWithTheLaterValue) {

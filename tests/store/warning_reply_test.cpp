@@ -18,7 +18,8 @@ WarningRecord item(std::u16string id, std::u16string flag, std::u16string title,
 TEST(WarningReplyStatus, SpecialRepliesAreRecognisedOnlyWhenExact) {
     EXPECT_EQ(parseWarnings(u"-1").status, weather::ReplyStatus::VersionTooOld);
     EXPECT_EQ(parseWarnings(u"0").status, weather::ReplyStatus::QueryFailed);
-    EXPECT_EQ(parseWarnings(u"<html><body>502</body></html>").status, weather::ReplyStatus::QueryFailed);
+    EXPECT_EQ(parseWarnings(u"<html><body>502</body></html>").status,
+              weather::ReplyStatus::QueryFailed);
     // A time stamp that merely starts with the digits is an ordinary reply.
     EXPECT_EQ(parseWarnings(u"-1`").status, weather::ReplyStatus::Ok);
     EXPECT_EQ(parseWarnings(u"08-19 09:12`").status, weather::ReplyStatus::Ok);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QGuiApplication>
@@ -172,6 +173,27 @@ TEST_F(TodayItemTest, DesktopCityChangedByAnotherProcessShowsAtTheNextPaint) {
     EXPECT_NE(findText(item->drawLog(), u"上海"), nullptr);
     EXPECT_EQ(findText(item->drawLog(), u"北京"), nullptr);
     EXPECT_NE(findText(item->drawLog(), u"08/18"), nullptr);
+}
+
+// The application holds the volume's write lock while it stores an update; the
+// item's paint reads beside it instead of waiting out the busy time-out.
+TEST_F(TodayItemTest, APaintReadsWhileTheApplicationHoldsItsWriteLock) {
+    device_.addCity(u"北京", u"101010100", u"1", u"1");
+    device_.storeStamp(u"2026-12-07 08:30:00");
+    device_.storeDays(u"北京", u"101010100", {kDay1, kDay2, kDay3});
+    device_.addWarning(store::WarningKind::Disaster, u"11", u"暴雨蓝色预警", u"1");
+    auto item = load();
+
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(device_.volumes().cityDatabase.c_str(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    paintOnce(*item);
+    sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
+
+    EXPECT_NE(findText(item->drawLog(), u"北京"), nullptr);
+    EXPECT_NE(findText(item->drawLog(), u"08/18"), nullptr);
+    EXPECT_NE(findText(item->drawLog(), u"暴雨蓝色预警"), nullptr);
 }
 
 TEST_F(TodayItemTest, MemoryPictureIsRebuiltOnlyWhenWidthOrDataChange) {

@@ -1,6 +1,7 @@
 // Stands in for the application in installer tests: records every start in
 // "<device root>/app.log" and, when TEVALO_TEST_APP_STAYS is set, keeps
-// running as the window class "晴雨匣" until it is sent WM_CLOSE.
+// running as the window class "晴雨匣" until it is sent WM_CLOSE (a start while
+// one runs records "already running" and ends).
 
 #include <QCoreApplication>
 #include <cstdlib>
@@ -25,7 +26,10 @@ int main(int argc, char** argv) {
         record("closed");
         QCoreApplication::quit();
     });
-    if (!window.listen()) return 1;
+    if (!window.listen()) {
+        record("already running");
+        return 1;
+    }
     record("listening");
     return app.exec();
 }

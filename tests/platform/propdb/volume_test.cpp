@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "platform/propdb/PropDb.h"
 
@@ -13,7 +14,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path freshFolder(const std::string& name) {
+// One folder per test, named so that it is a single folder also for the
+// "Case/Param" names of parameterised tests.
+fs::path freshFolder(std::string name) {
+    for (char& c : name)
+        if (c == '/') c = '_';
     const fs::path folder =
         fs::temp_directory_path() / ("propdb_" + name + "_" + std::to_string(::getpid()));
     fs::remove_all(folder);
@@ -265,5 +270,133 @@ INSTANTIATE_TEST_SUITE_P(
                                       sqlite3_close(db);
                                   }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Read-only mounts share the volume: readers never wait on each other, and
+// they create or change nothing.
+class ReadOnlyMount : public VolumeTest {
+protected:
+    void fillCities() {
+        auto volume = mountWithCities();
+        auto table = volume->openTable(u"Cities", kByNameUnique);
+        ASSERT_NE(table->write(0, city(u"北京", u"1", u"101")), 0);
+        ASSERT_TRUE(volume->unmount());
+    }
+    // A read-only mount with its table positioned on 北京; null when that failed.
+    std::pair<std::unique_ptr<Volume>, std::unique_ptr<Table>> readerOnBeijing() {
+        auto volume = Volume::mount(file_, MountMode::OpenExisting, MountAccess::ReadOnly);
+        auto table = volume ? volume->openTable(u"Cities", kByNameUnique) : nullptr;
+        if (!table || !table->seekEqual(u"北京")) return {};
+        return {std::move(volume), std::move(table)};
+    }
+};
+
+TEST_F(ReadOnlyMount, ReadersMountTogetherWhileOneHoldsItsMount) {
+    fillCities();
+    auto [first, firstTable] = readerOnBeijing();
+    ASSERT_NE(firstTable, nullptr);
+
+    // A second reader (another connection, as another process) gets in at once;
+    // with the write lock taken at mount it would wait out the busy time-out.
+    auto [second, table] = readerOnBeijing();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(valueOf(*table->read(), 3), u"101");
+    table.reset();
+    EXPECT_TRUE(second->unmount());
+    firstTable.reset();
+    EXPECT_TRUE(first->unmount());
+}
+
+TEST_F(ReadOnlyMount, RefusesEveryWrite) {
+    fillCities();
+    auto [volume, table] = readerOnBeijing();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->write(0, city(u"天津", u"0", u"102")), 0);
+    EXPECT_EQ(lastError(), kErrorAccessDenied);
+    EXPECT_FALSE(table->deleteCurrent());
+    EXPECT_EQ(lastError(), kErrorAccessDenied);
+    auto other = cities();
+    other.name = u"Other";
+    EXPECT_FALSE(volume->createTable(other));
+    EXPECT_EQ(lastError(), kErrorAccessDenied);
+    table.reset();
+    EXPECT_TRUE(volume->unmount());
+    EXPECT_EQ(namesIn(kByNameUnique), std::vector<std::u16string>{u"北京"});
+}
+
+TEST_F(ReadOnlyMount, FindsNothingWhereNothingIsAndCreatesNothing) {
+    EXPECT_EQ(Volume::mount(file_, MountMode::OpenAlways, MountAccess::ReadOnly), nullptr);
+    EXPECT_EQ(lastError(), kErrorFileNotFound);
+    EXPECT_FALSE(fs::exists(file_));
+
+    fs::create_directories(file_.parent_path());
+    std::ofstream(file_).close();  // an empty file becomes a volume on first write
+    {
+        auto volume = Volume::mount(file_, MountMode::OpenAlways, MountAccess::ReadOnly);
+        ASSERT_NE(volume, nullptr);
+        EXPECT_EQ(volume->openTable(u"Cities", kByNameUnique), nullptr);
+        EXPECT_EQ(lastError(), kErrorFileNotFound);
+        EXPECT_TRUE(volume->unmount());
+    }
+    EXPECT_EQ(fs::file_size(file_), 0u);
+}
+
+// Readers reuse the definitions an earlier reader of the same file found; a
+// volume replaced on disk, or removed and made again, is read afresh.
+TEST_F(ReadOnlyMount, SeesTheDefinitionOfAVolumeReplacedOnDisk) {
+    fillCities();
+    ASSERT_NE(readerOnBeijing().second, nullptr);  // the definition is known now
+
+    const auto replaceWith = [&](const TableDefinition& definition, const fs::path& made) {
+        {
+            auto volume = Volume::mount(made, MountMode::OpenAlways);
+            ASSERT_TRUE(volume && volume->createTable(definition) && volume->unmount());
+        }
+        fs::rename(made, file_);
+    };
+    auto narrower = cities();
+    narrower.properties.pop_back();
+    narrower.sortOrders.pop_back();
+    const auto propertiesSeen = [&] {
+        auto volume = Volume::mount(file_, MountMode::OpenExisting, MountAccess::ReadOnly);
+        const auto definition = volume ? volume->tableDefinition(u"Cities") : std::nullopt;
+        return definition ? definition->properties.size() : 0u;
+    };
+    replaceWith(narrower, folder_ / "New.vol");
+    EXPECT_EQ(propertiesSeen(), 2u);
+    EXPECT_EQ(propertiesSeen(), 2u);
+
+    fs::remove(file_);  // removed and made again under the same name
+    replaceWith(cities(), folder_ / "Again.vol");
+    EXPECT_EQ(propertiesSeen(), 3u);
+}
+
+// What a killed writer leaves beside a volume is settled by SQLite itself.
+TEST_F(VolumeTest, RecoveringDiscardsAJournalWhoseVolumeIsGoneAndLeavesNoVolume) {
+    fs::create_directories(file_.parent_path());
+    const fs::path journal = fs::path(file_).concat("-journal");
+    std::ofstream(journal, std::ios::binary) << std::string(512, '\x7');
+    EXPECT_TRUE(Volume::recover(file_));
+    EXPECT_FALSE(fs::exists(journal));
+    EXPECT_FALSE(fs::exists(file_));
+}
+
+TEST_F(VolumeTest, RecoveringAVolumeWithoutJournalChangesNothing) {
+    {
+        auto volume = mountWithCities();
+        ASSERT_TRUE(volume->unmount());
+    }
+    const std::string before = fileBytes(file_);
+    EXPECT_TRUE(Volume::recover(file_));
+    EXPECT_EQ(fileBytes(file_), before);
+    EXPECT_TRUE(Volume::recover(folder_ / "Nothing.vol"));
+    EXPECT_FALSE(fs::exists(folder_ / "Nothing.vol"));
+}
+
+TEST(VolumeCompanion, NamesTheFilesSqliteKeepsBesideAVolume) {
+    for (const char* name : {"CityDatabase.vol-journal", "x.vol-wal", "x.vol-shm"})
+        EXPECT_TRUE(isVolumeCompanion(name)) << name;
+    for (const char* name : {"CityDatabase.vol", "journal", "-journal", "a-journal.png"})
+        EXPECT_FALSE(isVolumeCompanion(name)) << name;
+}
 
 }  // namespace

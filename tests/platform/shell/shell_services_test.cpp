@@ -19,6 +19,12 @@
 #include "platform/shell/SettingChange.h"
 #include "platform/shell/SingleInstance.h"
 #include "platform/shell/TrayNoticeRequest.h"
+#include "platform/window/DeviceSocket.h"
+#include "platform/window/WindowClass.h"
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -252,6 +258,92 @@ TEST_F(ShellFixture, SecondInstanceOnTheSameDeviceAsksTheFirstToComeForward) {
     setDeviceRoot(other);
     SingleInstance elsewhere("tevaloWeather");
     EXPECT_TRUE(elsewhere.claim());
+}
+
+// Every spelling of one device root is the same device: a second start through
+// any of them finds the first instance and its window classes.
+class DeviceRootSpelling : public ShellFixture, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override {
+        ShellFixture::SetUp();
+        fs::create_directories(root / "dev");
+        fs::create_directory_symlink(root / "dev", root / "link");
+        previous = fs::current_path();
+        fs::current_path(root);
+    }
+    void TearDown() override {
+        fs::current_path(previous);
+        ShellFixture::TearDown();
+    }
+    fs::path previous;
+};
+
+TEST_P(DeviceRootSpelling, MeetsTheInstanceAndWindowsStartedThroughTheDeviceRoot) {
+    setDeviceRoot(root / "dev");
+    SingleInstance first("tevaloWeather");
+    ASSERT_TRUE(first.claim());
+    WindowClassServer window(u"晴雨匣", [] {});
+    ASSERT_TRUE(window.listen());
+
+    setDeviceRoot(GetParam());
+    EXPECT_EQ(canonicalDeviceRoot(), fs::canonical(root / "dev"));
+    SingleInstance second("tevaloWeather");
+    EXPECT_EQ(second.socketName(), first.socketName());
+    EXPECT_FALSE(second.claim()) << "a second instance started on the same device";
+    EXPECT_TRUE(findWindowByClass(u"晴雨匣"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Spellings, DeviceRootSpelling,
+                         ::testing::Values("dev", "dev/", "./dev", "link", "link/../dev/."));
+
+// Sockets go under $XDG_RUNTIME_DIR, and one a killed process left there is
+// taken over by the next start instead of blocking it.
+class SocketsInTheRuntimeFolder : public ShellFixture {
+protected:
+    void SetUp() override {
+        ShellFixture::SetUp();
+        if (const char* runtime = std::getenv("XDG_RUNTIME_DIR")) saved = runtime;
+        fs::create_directories(root / "run");
+        setenv("XDG_RUNTIME_DIR", (root / "run").c_str(), 1);
+    }
+    void TearDown() override {
+        if (saved.empty())
+            unsetenv("XDG_RUNTIME_DIR");
+        else
+            setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
+        ShellFixture::TearDown();
+    }
+    // A socket file bound and never listened at, as a killed process leaves it.
+    static void leaveStaleSocket(const QString& name) {
+        const std::string path = name.toStdString();
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        ASSERT_LT(path.size(), sizeof address.sun_path);
+        std::copy(path.begin(), path.end(), address.sun_path);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ::close(fd);
+        ASSERT_TRUE(fs::exists(path));
+    }
+    std::string saved;
+};
+
+TEST_F(SocketsInTheRuntimeFolder, AStaleSingleInstanceSocketIsClearedOnStart) {
+    const QString name = deviceSocketName("tevaloWeather");
+    EXPECT_TRUE(name.startsWith(QString::fromStdString((root / "run").string() + "/")))
+        << name.toStdString();
+    leaveStaleSocket(name);
+    SingleInstance instance("tevaloWeather");
+    EXPECT_EQ(instance.socketName(), name);
+    EXPECT_TRUE(instance.claim());
+}
+
+TEST_F(SocketsInTheRuntimeFolder, AStaleWindowClassSocketIsClearedOnStart) {
+    leaveStaleSocket(deviceSocketName("class|晴雨匣"));
+    WindowClassServer window(u"晴雨匣", [] {});
+    EXPECT_TRUE(window.listen());
+    EXPECT_TRUE(findWindowByClass(u"晴雨匣"));
 }
 
 }  // namespace

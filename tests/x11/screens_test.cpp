@@ -1,0 +1,270 @@
+// What a person sees of the forecast lists, the highway list, the detail screens
+// and the long texts on a real display: every city named in turn on the progress
+// strip, one picture screen per Enter, the degree sign drawn, and the last line of
+// a long warning readable at the end of scrolling.
+
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <algorithm>
+#include <set>
+
+#include "app/forecast/CityListGeometry.h"
+#include "app/forecast/CityListPainter.h"
+#include "platform/text/Utf.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Font.h"
+#include "platform/ui/WinDefs.h"
+#include "store/CityListStore.h"
+#include "store/SystemCityStore.h"
+#include "store/Volumes.h"
+#include "store/WarningStore.h"
+#include "tests/support/LightInk.h"
+#include "tests/x11/support/RealDisplayTest.h"
+
+namespace x11 {
+namespace {
+
+namespace ui = platform::ui;
+
+constexpr int kTopMargin = 26;  // the device display's task bar and soft-key bar
+
+// Puts cities of the reference table into a list, as earlier runs would have.
+std::vector<std::u16string> listCities(store::CityList list,
+                                       std::initializer_list<const char16_t*> names) {
+    const auto volumes = store::Volumes::forDevice();
+    std::vector<std::u16string> listed;
+    for (const char16_t* name : names) {
+        const auto city = store::SystemCityStore(volumes).lookup(name);
+        EXPECT_TRUE(city) << platform::toUtf8(name);
+        if (!city) continue;
+        EXPECT_TRUE(store::CityListStore(volumes, list).add(store::toUserCity(*city)));
+        listed.push_back(city->cityName);
+    }
+    return listed;
+}
+
+// How many pixels of two pictures of the same size differ noticeably.
+int differingPixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return a.width() * a.height() + 1;
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    int differing = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const auto* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
+        const auto* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
+        for (int col = 0; col < x.width(); ++col) {
+            if (std::abs(qGray(p[col]) - qGray(q[col])) > 64) ++differing;
+        }
+    }
+    return differing;
+}
+
+// The test draws what it expects with the product's own fonts and painters,
+// which need a (headless) application of its own.
+class ScreensOnDisplay : public RealDisplayTest {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "x11_screens_test";
+        static char* argv[] = {name, nullptr};
+        if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
+    }
+};
+
+struct ListCase {
+    const char* name;
+    int mainMenuItem;
+    const char* title;
+    store::CityList list;
+};
+
+const ListCase kUpdatingLists[] = {
+    {"ThreeDay", 0, "泰沃天气", store::CityList::ThreeDay},
+    {"Weekly", 1, "天气周报", store::CityList::Weekly},
+};
+
+using ProgressStripOnDisplay = ScreensOnDisplay;
+
+// Each name stays on the strip while its city is stored (800 ms): a person
+// reads every city in turn, not only the last one.
+TEST_P(ProgressStripOnDisplay, NamesEveryCityInTurnOnBothLists) {
+    for (const ListCase& c : kUpdatingLists) listCities(c.list, {u"北京", u"天津", u"成都"});
+    ASSERT_TRUE(startApplication()) << windows_->describe() << applicationOutput();
+    for (const ListCase& c : kUpdatingLists) {
+        SCOPED_TRACE(c.name);
+        openMainMenuItem(c.mainMenuItem);
+        ASSERT_TRUE(waitForTop(c.title)) << windows_->describe();
+        const auto window = windows_->find(c.title);
+        ASSERT_TRUE(window);
+        const QRect screen = window->geometry;
+        const app::CityListGeometry geometry(screen.width(), screen.height(), kTopMargin, 3);
+        const auto strip = geometry.progressStrip();
+        const QRect stripOnScreen(screen.x(), screen.y() + strip.top, strip.width(),
+                                  strip.height());
+        // The strip as the list paints it for each name.
+        std::vector<QImage> expected;
+        const auto cities =
+            store::CityListStore(store::Volumes::forDevice(), c.list).listByDefault();
+        ASSERT_TRUE(cities);
+        for (const auto& city : *cities) {
+            QImage picture(screen.width(), screen.height(), QImage::Format_RGB32);
+            {
+                ui::Canvas canvas(picture, nullptr);
+                app::CityListPainter::paintProgress(canvas, geometry,
+                                                    u"正在更新数据：" + city.cityName, false);
+            }
+            expected.push_back(picture.copy(0, strip.top, strip.width(), strip.height()));
+        }
+
+        // "选项", Down to "天气更新", Return.
+        input_->key("F2");
+        for (int i = 0; i < 4; ++i) input_->key("Down");
+        input_->key("Return");
+        std::vector<std::size_t> seen;
+        waitFor(
+            [&] {
+                // The name the strip shows now: the expected strip it is much
+                // closer to than to any other.
+                const QImage now = grab(stripOnScreen);
+                std::vector<int> distance;
+                for (const QImage& strip : expected)
+                    distance.push_back(differingPixels(now, strip));
+                const auto best = std::min_element(distance.begin(), distance.end());
+                const auto index = static_cast<std::size_t>(best - distance.begin());
+                bool unique = true;
+                for (std::size_t i = 0; i < distance.size(); ++i)
+                    if (i != index && distance[i] <= *best * 2) unique = false;
+                if (unique && (seen.empty() || seen.back() != index)) seen.push_back(index);
+                return seen.size() == expected.size();
+            },
+            std::chrono::seconds(30));
+        std::vector<std::size_t> inTurn(expected.size());
+        for (std::size_t i = 0; i < inTurn.size(); ++i) inTurn[i] = i;
+        EXPECT_EQ(seen, inTurn) << "names seen on the strip, by list row";
+        ASSERT_TRUE(waitFor([&] { return !messageOnTop(); }));
+        input_->key("F1");
+        ASSERT_TRUE(waitForTop(kMainMenuTitle)) << windows_->describe();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Both, ProgressStripOnDisplay, kWindowManagers, windowManagerName);
+
+using HighwayOnDisplay = ScreensOnDisplay;
+
+// One Return, one picture screen: "返回" leads straight back to the list.
+TEST_P(HighwayOnDisplay, EnterOpensThePictureOnceAndBackReturnsToTheList) {
+    ASSERT_TRUE(startApplication()) << windows_->describe() << applicationOutput();
+    openMainMenuItem(3);  // 专业服务
+    ASSERT_TRUE(waitForScreen("CtevaloProfessionalServices")) << windows_->describe();
+    input_->key("Down");  // the second row: 天气危报, 高速公路
+    input_->key("Right");
+    input_->key("Return");
+    ASSERT_TRUE(waitForScreen("CtevaloHighway")) << windows_->describe();
+    input_->key("Return");
+    ASSERT_TRUE(waitForScreen("CtevaloHighwayImage")) << windows_->describe();
+    input_->key("F1");  // "返回"
+    EXPECT_TRUE(waitForScreen("CtevaloHighway")) << windows_->describe();
+    input_->key("F1");
+    EXPECT_TRUE(waitForScreen("CtevaloProfessionalServices")) << windows_->describe();
+}
+
+INSTANTIATE_TEST_SUITE_P(Both, HighwayOnDisplay, kWindowManagers, windowManagerName);
+
+using DegreeSignOnDisplay = ScreensOnDisplay;
+
+// The detail of a city never updated shows the sample: "28/32" and the degree
+// sign after it, which must leave ink on the screen, right of the temperature.
+TEST_P(DegreeSignOnDisplay, TodaysTemperatureEndsInAVisibleDegreeSign) {
+    const auto listed = listCities(store::CityList::ThreeDay, {u"成都"});
+    ASSERT_EQ(listed.size(), 1u);
+    const std::string city = platform::toUtf8(listed[0]);
+    ASSERT_TRUE(startApplication()) << windows_->describe() << applicationOutput();
+    openMainMenuItem(0);
+    ASSERT_TRUE(waitForTop("泰沃天气")) << windows_->describe();
+    input_->key("Return");
+    ASSERT_TRUE(waitForTop(city)) << windows_->describe();
+    const auto window = windows_->find(city);
+    ASSERT_TRUE(window);
+    const QRect screen = window->geometry;
+    // The sign's place: right-aligned 30 pixels before the usable width (the
+    // scroll bar takes 13), its height measured in the dialog font.
+    const QFontMetrics metrics(ui::Font::toQFont(ui::defaultFont()));
+    const int signWidth = metrics.horizontalAdvance(QStringLiteral("℃"));
+    const int signHeight = metrics.height();
+    const int width = screen.width() - 13;
+    const int signTop = 55 - signHeight * 3 / 2;
+    const ui::Rect sign{width - 30 - signWidth, signTop, width - 30, signTop + signHeight};
+    // Where the sign's ink lies when drawn alone in that place.
+    const auto alone = testing_support::lightBounds(
+        testing_support::textAlone(u"℃", sign,
+                                   ui::DT_LEFT | ui::DT_TOP | ui::DT_SINGLELINE | ui::DT_NOCLIP,
+                                   ui::defaultFont(), screen.width(), screen.height()),
+        sign);
+    ASSERT_TRUE(alone) << "the test's own font draws no degree sign";
+    std::optional<ui::Rect> shown;
+    EXPECT_TRUE(waitFor(
+        [&] {
+            shown = testing_support::lightBounds(grab(screen), sign);
+            return shown && std::abs(shown->left - alone->left) <= 1 &&
+                   std::abs(shown->right - alone->right) <= 1;
+        },
+        std::chrono::seconds(5)))
+        << "no degree sign where it belongs";
+    input_->key("F1");
+    EXPECT_TRUE(waitForTop("泰沃天气")) << windows_->describe();
+}
+
+INSTANTIATE_TEST_SUITE_P(Both, DegreeSignOnDisplay, kWindowManagers, windowManagerName);
+
+using LongTextOnDisplay = ScreensOnDisplay;
+
+// A warning taller than the display: scrolled to its end with Down, its last
+// line is whole above the soft-key bar.
+TEST_P(LongTextOnDisplay, LastLineOfAWarningIsWholeAtTheEnd) {
+    std::u16string text;
+    for (int i = 0; i < 30; ++i) text += u"第" + platform::fromInt(i) + u"条：大风降温，注意防范。";
+    text += u"最后一句。";
+    ASSERT_TRUE(store::WarningStore(store::Volumes::forDevice(), store::WarningKind::Disaster)
+                    .add({u"5", u"长预警", text, u"", u"0"}));
+    ASSERT_TRUE(startApplication()) << windows_->describe() << applicationOutput();
+    openMainMenuItem(4);  // 灾害性天气
+    ASSERT_TRUE(waitForScreen("CtevaloDisasWeather")) << windows_->describe();
+    input_->key("Return");
+    ASSERT_TRUE(waitForScreen("tevaloDisasWeatherContent")) << windows_->describe();
+    const auto window = windows_->stack().back();
+    const QRect screen = window.geometry;
+    for (int i = 0; i < 40; ++i) input_->key("Down");
+
+    // Where the text's ink ends, drawn as the text screen draws it, and where
+    // the screen's bottom offset puts it.
+    const std::u16string shownText = u"长预警\n" + text;
+    const int textWidth = screen.width() - 18 - 10;
+    const int textHeight = ui::Canvas::textHeight(shownText, textWidth, ui::defaultFont());
+    const ui::Rect textRect{10, 10, screen.width() - 18, 10 + textHeight + 40};
+    const auto ink = testing_support::lightBounds(
+        testing_support::textAlone(shownText, textRect, ui::DT_LEFT | ui::DT_TOP | ui::DT_WORDBREAK,
+                                   ui::defaultFont(), screen.width(), textRect.bottom),
+        {0, 0, screen.width(), textRect.bottom});
+    ASSERT_TRUE(ink);
+    const int view = screen.height() - kTopMargin;
+    const int bottomOffset = 10 + textHeight - view;
+    const int lastRow = ink->bottom - 1 - bottomOffset;
+    ASSERT_LT(lastRow, view);
+    std::optional<ui::Rect> shownInk;
+    EXPECT_TRUE(waitFor(
+        [&] {
+            shownInk =
+                testing_support::lightBounds(grab(screen), {0, 0, screen.width() - 13, view});
+            return shownInk && std::abs(shownInk->bottom - 1 - lastRow) <= 2;
+        },
+        std::chrono::seconds(10)))
+        << "last ink at row " << (shownInk ? shownInk->bottom - 1 : -1) << ", expected " << lastRow
+        << " of a " << view << "-pixel view";
+}
+
+INSTANTIATE_TEST_SUITE_P(Both, LongTextOnDisplay, kWindowManagers, windowManagerName);
+
+}  // namespace
+}  // namespace x11
