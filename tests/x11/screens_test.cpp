@@ -217,9 +217,10 @@ INSTANTIATE_TEST_SUITE_P(Both, DegreeSignOnDisplay, kWindowManagers, windowManag
 
 using DetailWidthsOnDisplay = ScreensOnDisplay;
 
-// Today's temperature is drawn 16 pixels a character from a start that leaves
-// room for the degree sign: the samples' five characters ("28/32", "27/33") end
-// clear of the sign on both detail screens, with dark columns between them.
+// Today's temperature is drawn 16 pixels a character (on average) from a start
+// that leaves it the room of one character more than it has: the samples' five
+// characters ("28/32", "27/33") stay within that room and end clear of the
+// degree sign on both detail screens, with dark columns between them.
 TEST_P(DetailWidthsOnDisplay, TemperatureEndsClearOfTheDegreeSign) {
     for (const ListCase& c : kUpdatingLists) listCities(c.list, {u"成都"});
     ASSERT_TRUE(startApplication()) << windows_->describe() << applicationOutput();
@@ -236,16 +237,17 @@ TEST_P(DetailWidthsOnDisplay, TemperatureEndsClearOfTheDegreeSign) {
         ASSERT_TRUE(sign.ink);
         constexpr int kCharacters = 5;
         const int start = sign.box.left - sign.box.width() / 2 - 16 * (kCharacters + 1);
-        // Everything lit in the temperature's rows from the weather picture's right
-        // edge up to the sign's first lit column.
+        // Everything lit in the temperature's rows above the weather picture (which
+        // starts at y 50), from a little before its start up to the sign's first
+        // lit column.
+        const ui::Rect band{start - 4, 15, sign.ink->left, 50};
         std::optional<ui::Rect> temperature;
         EXPECT_TRUE(waitFor(
             [&] {
-                temperature =
-                    testing_support::lightBounds(grab(screen), {112, 15, sign.ink->left, 60});
-                return temperature && temperature->left >= start &&
+                temperature = testing_support::lightBounds(grab(screen), band);
+                return temperature && temperature->left >= start - 1 &&
                        temperature->right <= sign.ink->left - 2 &&
-                       temperature->width() <= 16 * kCharacters;
+                       temperature->width() <= 16 * (kCharacters + 1);
             },
             std::chrono::seconds(5)))
             << "temperature lit from " << (temperature ? temperature->left : -1) << " to "
