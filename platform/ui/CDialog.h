@@ -15,10 +15,7 @@
 // - Input arrives in the phone's handlers: OnKeyDown with VK_* codes (the
 //   emulator's keys), OnLButtonDown/Up for the pen (the mouse).
 // - DoModal runs the screen modally and returns the EndDialog value; Create
-//   shows it modeless. OnInitDialog runs once before the screen is shown; as on
-//   the platform, returning true lets the framework focus the first control
-//   that takes the focus (or the screen), returning false keeps the focus the
-//   screen has set itself.
+//   shows it modeless. OnInitDialog runs once before the screen is shown.
 // - Screens find each other by caption or class (WindowRegistry) and exchange
 //   the numbered user messages synchronously (OnUserMessage).
 // - The minimised kind of size change hides the screen and brings the window
