@@ -326,7 +326,7 @@ TEST_F(UnreadableClientCode, VolumeHeldByAnotherProcess) {
                                        testing_support::HeldVolume::Lock::Exclusive);
     ASSERT_TRUE(holder.held());
     startAndTell([&] { holder.release(); });
-    EXPECT_FALSE(holder.held());
+    ASSERT_FALSE(holder.held()) << "the user was not told";
     EXPECT_EQ(h.messages().texts().front(), u"读取用户信息失败，请稍后重新启动晴雨匣");
     expectTheCodeKept();
 }
