@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "app/forecast/CtevaloTeVoWeather.h"
 #include "app/forecast/CtevaloTeVoWeatherQuery.h"
 #include "platform/propdb/PropDb.h"
@@ -264,7 +266,26 @@ namespace {
 // stored before stays as it was.
 class ThreeDayListOnAFaultyVolume
     : public ThreeDayList,
-      public ::testing::WithParamInterface<testing_support::VolumeFault::Kind> {};
+      public ::testing::WithParamInterface<testing_support::VolumeFault::Kind> {
+protected:
+    // Runs `change` on the list of three cities under the fault: the user is
+    // told, and the list shown and stored stays as it was.
+    void underTheFault(const std::function<void(CtevaloTeVoWeather&)>& change) {
+        listThree();
+        const auto before = cities(ForecastList::ThreeDay).listByDefault();
+        CtevaloTeVoWeather list(h.context(), nullptr);
+        h.show(list);
+        {
+            testing_support::VolumeFault fault(h.context().volumes().cityDatabase, GetParam());
+            if (!fault.active()) GTEST_SKIP() << "mounting needs root";
+            change(list);
+            EXPECT_EQ(h.messages().texts(),
+                      std::vector<std::u16string>{u"数据保存失败，请检查存储空间"});
+        }
+        EXPECT_EQ(list.model().rows().size(), 3u);
+        EXPECT_EQ(cities(ForecastList::ThreeDay).listByDefault(), before);
+    }
+};
 
 TEST_P(ThreeDayListOnAFaultyVolume, UpdateSaysSoAndKeepsTheStoredForecast) {
     listThree();
@@ -292,36 +313,14 @@ TEST_P(ThreeDayListOnAFaultyVolume, UpdateSaysSoAndKeepsTheStoredForecast) {
 }
 
 TEST_P(ThreeDayListOnAFaultyVolume, AddingACitySaysSoAndListsNothingNew) {
-    listThree();
-    const auto before = cities(ForecastList::ThreeDay).listByDefault();
-    CtevaloTeVoWeather list(h.context(), nullptr);
-    h.show(list);
-    {
-        testing_support::VolumeFault fault(h.context().volumes().cityDatabase, GetParam());
-        if (!fault.active()) GTEST_SKIP() << "mounting needs root";
-        typeIntoQuery(list, u"广州");
-        EXPECT_EQ(h.messages().texts(),
-                  std::vector<std::u16string>{u"数据保存失败，请检查存储空间"});
-    }
-    EXPECT_EQ(list.model().rows().size(), 3u);
-    EXPECT_EQ(cities(ForecastList::ThreeDay).listByDefault(), before);
+    underTheFault([&](CtevaloTeVoWeather& list) { typeIntoQuery(list, u"广州"); });
 }
 
 TEST_P(ThreeDayListOnAFaultyVolume, DeletingACitySaysSoAndKeepsIt) {
-    listThree();
-    const auto before = cities(ForecastList::ThreeDay).listByDefault();
-    CtevaloTeVoWeather list(h.context(), nullptr);
-    h.show(list);
-    {
-        testing_support::VolumeFault fault(h.context().volumes().cityDatabase, GetParam());
-        if (!fault.active()) GTEST_SKIP() << "mounting needs root";
+    underTheFault([&](CtevaloTeVoWeather& list) {
         ASSERT_TRUE(h.command(list, u"删除城市"));
-        EXPECT_EQ(h.messages().texts(),
-                  std::vector<std::u16string>{u"数据保存失败，请检查存储空间"});
-        EXPECT_EQ(list.model().rows().size(), 3u);
         EXPECT_TRUE(drawn(list, u"北京"));
-    }
-    EXPECT_EQ(cities(ForecastList::ThreeDay).listByDefault(), before);
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, ThreeDayListOnAFaultyVolume,
