@@ -23,6 +23,7 @@
 #include "store/CityListStore.h"
 #include "store/UpdateStampStore.h"
 #include "store/WarningStore.h"
+#include "tests/support/VolumeFault.h"
 #include "tests/today/TodayTestDevice.h"
 
 namespace {
@@ -382,6 +383,45 @@ TEST_F(TodayScheduleTest, WarningWithoutAnIdIsSkippedAndTheOthersStored) {
     for (const auto& warning : *stored) ids.push_back(warning.id);
     EXPECT_EQ(ids, (std::vector<std::u16string>{u"9002", u"9001"}));
 }
+
+// The item's store steps on a volume it cannot write (read-only, or held
+// mid-write by the application in another process): the user is told, and
+// what was stored before stays.
+class TodayStoreFaults : public TodayScheduleTest,
+                         public ::testing::WithParamInterface<testing_support::VolumeFault::Kind> {
+protected:
+    void refreshUnderTheFault(const platform::LocalTime& time) {
+        testing_support::VolumeFault fault(device_.volumes().cityDatabase, GetParam());
+        if (!fault.active()) GTEST_SKIP() << "mounting needs root";
+        refreshAt(time);
+        EXPECT_EQ(messages_.texts(), std::vector<std::u16string>{u"数据保存失败，请检查存储空间"});
+    }
+};
+
+TEST_P(TodayStoreFaults, ForecastKeepsTheStoredStamp) {
+    device_.storeStamp(u"2026-12-06 08:30:00");
+    refreshUnderTheFault(at(7, 8, 30, 0));
+    EXPECT_EQ(requestsTo("/spservers/kuvaro_weathers").size(), 1u);
+    EXPECT_EQ(stamp(), u"2026-12-06 08:30:00");
+}
+
+TEST_P(TodayStoreFaults, WarningsKeepTheStoredOnes) {
+    device_.addWarning(store::WarningKind::Disaster, u"9001", u"暴雨蓝色预警", u"0");
+    const store::WarningStore disasters(device_.volumes(), store::WarningKind::Disaster);
+    const auto before = disasters.list();
+    ASSERT_TRUE(before);
+    SizedReplyServer service("12-07 09:12`9002|1|大风蓝色预警|阵风8级$");
+    setenv("TEVALO_SERVICE_HOST", service.hostPort().c_str(), 1);
+    refreshUnderTheFault(at(7, 9, 12, 0));
+    EXPECT_EQ(disasters.list(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, TodayStoreFaults,
+                         ::testing::Values(testing_support::VolumeFault::Kind::ReadOnly,
+                                           testing_support::VolumeFault::Kind::Busy),
+                         [](const auto& info) {
+                             return testing_support::VolumeFault::name(info.param);
+                         });
 
 }  // namespace
 

@@ -1,8 +1,10 @@
+#include <functional>
+
 #include "app/forecast/CtevaloTeVoWeather.h"
 #include "app/forecast/CtevaloTeVoWeatherQuery.h"
 #include "platform/propdb/PropDb.h"
 #include "tests/app/forecast/ForecastFixture.h"
-#include "tests/support/StorageFault.h"
+#include "tests/support/VolumeFault.h"
 
 using app::CtevaloTeVoWeather;
 using app::CtevaloTeVoWeatherQuery;
@@ -259,13 +261,33 @@ TEST_F(ThreeDayList, ForwardAndRecommendReachTheComposer) {
 
 namespace {
 
-// "天气更新" on a volume that cannot be written: the user is told, and the
-// forecast stored before stays as it was.
-class ThreeDayUpdateOnAFaultyVolume
+// A volume that cannot be written (read-only, full, or held mid-write by
+// another process): each store step of the list tells the user, and what was
+// stored before stays as it was.
+class ThreeDayListOnAFaultyVolume
     : public ThreeDayList,
-      public ::testing::WithParamInterface<testing_support::StorageFault::Kind> {};
+      public ::testing::WithParamInterface<testing_support::VolumeFault::Kind> {
+protected:
+    // Runs `change` on the list of three cities under the fault: the user is
+    // told, and the list shown and stored stays as it was.
+    void underTheFault(const std::function<void(CtevaloTeVoWeather&)>& change) {
+        listThree();
+        const auto before = cities(ForecastList::ThreeDay).listByDefault();
+        CtevaloTeVoWeather list(h.context(), nullptr);
+        h.show(list);
+        {
+            testing_support::VolumeFault fault(h.context().volumes().cityDatabase, GetParam());
+            if (!fault.active()) GTEST_SKIP() << "mounting needs root";
+            change(list);
+            EXPECT_EQ(h.messages().texts(),
+                      std::vector<std::u16string>{u"数据保存失败，请检查存储空间"});
+        }
+        EXPECT_EQ(list.model().rows().size(), 3u);
+        EXPECT_EQ(cities(ForecastList::ThreeDay).listByDefault(), before);
+    }
+};
 
-TEST_P(ThreeDayUpdateOnAFaultyVolume, SaysSoAndKeepsTheStoredForecast) {
+TEST_P(ThreeDayListOnAFaultyVolume, UpdateSaysSoAndKeepsTheStoredForecast) {
     listThree();
     h.server()->setTime({2026, 12, 6, 8, 0, 0});
     CtevaloTeVoWeather list(h.context(), nullptr);
@@ -275,13 +297,12 @@ TEST_P(ThreeDayUpdateOnAFaultyVolume, SaysSoAndKeepsTheStoredForecast) {
     ASSERT_TRUE(before && before->size() == 4u);
     h.server()->setTime({2026, 12, 7, 8, 0, 0});
     {
-        testing_support::StorageFault fault(h.context().volumes().cityDatabase.parent_path(),
-                                            GetParam());
+        testing_support::VolumeFault fault(h.context().volumes().cityDatabase, GetParam());
         if (!fault.active()) GTEST_SKIP() << "mounting needs root";
         ASSERT_TRUE(h.command(list, u"天气更新"));
         EXPECT_EQ(h.messages().texts(),
                   std::vector<std::u16string>{u"数据保存失败，请检查存储空间"});
-        // A full volume still reads: what it holds is the earlier forecast.
+        // A full or busy volume still reads: what it holds is the earlier forecast.
         if (const auto during = stamps(ForecastList::ThreeDay).list()) {
             EXPECT_EQ(*during, *before);
         }
@@ -291,13 +312,23 @@ TEST_P(ThreeDayUpdateOnAFaultyVolume, SaysSoAndKeepsTheStoredForecast) {
                                                 platform::propdb::MountMode::OpenExisting));
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, ThreeDayUpdateOnAFaultyVolume,
-                         ::testing::Values(testing_support::StorageFault::Kind::ReadOnly,
-                                           testing_support::StorageFault::Kind::Full),
+TEST_P(ThreeDayListOnAFaultyVolume, AddingACitySaysSoAndListsNothingNew) {
+    underTheFault([&](CtevaloTeVoWeather& list) { typeIntoQuery(list, u"广州"); });
+}
+
+TEST_P(ThreeDayListOnAFaultyVolume, DeletingACitySaysSoAndKeepsIt) {
+    underTheFault([&](CtevaloTeVoWeather& list) {
+        ASSERT_TRUE(h.command(list, u"删除城市"));
+        EXPECT_TRUE(drawn(list, u"北京"));
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, ThreeDayListOnAFaultyVolume,
+                         ::testing::Values(testing_support::VolumeFault::Kind::ReadOnly,
+                                           testing_support::VolumeFault::Kind::Full,
+                                           testing_support::VolumeFault::Kind::Busy),
                          [](const auto& info) {
-                             return info.param == testing_support::StorageFault::Kind::ReadOnly
-                                        ? std::string("ReadOnly")
-                                        : std::string("Full");
+                             return testing_support::VolumeFault::name(info.param);
                          });
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "app/services/ReportListScreen.h"
 #include "app/services/ReportTextScreen.h"
@@ -10,6 +11,7 @@
 #include "store/ReportStore.h"
 #include "tests/app/services/LastLineCheck.h"
 #include "tests/support/ScreenHarness.h"
+#include "tests/support/VolumeFault.h"
 
 using namespace platform::ui;
 using services::ReportFamily;
@@ -17,10 +19,12 @@ using services::ReportListScreen;
 using services::ReportTextScreen;
 using services_test::expectLastLineWhole;
 using testing_support::ScreenHarness;
+using testing_support::VolumeFault;
 
 namespace {
 
 constexpr char16_t kVersionTooOld[] = u"你当前版本过低，无法获取数据，请更新版本！";
+constexpr char16_t kStoreFailed[] = u"数据保存失败，请检查存储空间";
 
 int typeOf(const ReportFamily& f) {
     switch (f.table) {
@@ -59,6 +63,21 @@ protected:
         if (!first.empty()) expected.emplace_back(first);
         if (family().detailFailure) expected.emplace_back(*family().detailFailure);
         EXPECT_EQ(h.messages().texts(), expected);
+    }
+    // Runs `step` once on a read-only and once on a full report volume; the
+    // reports stored before stay as they were.
+    void underEachStorageFault(const std::function<void()>& step) {
+        const auto before = stored();
+        ASSERT_FALSE(before.empty());
+        const bool laid = VolumeFault::underEach(
+            h.context().volumes().rainfallCityDatabase,
+            {VolumeFault::Kind::ReadOnly, VolumeFault::Kind::Full}, [&](VolumeFault::Kind kind) {
+                SCOPED_TRACE(VolumeFault::name(kind));
+                h.messages().clear();
+                step();
+            });
+        if (!laid) GTEST_SKIP() << "mounting needs root";
+        EXPECT_EQ(stored(), before);
     }
 
     ScreenHarness h;
@@ -253,6 +272,40 @@ TEST_P(ReportFamily_, TextScrollsToItsBottomOffsetAndBack) {
     EXPECT_TRUE(h.log(screen).findTextContaining(u"第59段"));
     screen.VScroll(SB_THUMBPOSITION, 0);
     EXPECT_EQ(screen.ScrollOffset(), 0);
+}
+
+TEST_P(ReportFamily_, UpdateThatCannotBeStoredIsToldAndKeepsTheOldTitles) {
+    ASSERT_TRUE(reports().addOrReplaceAll({{u"9", u"旧报告", u"旧的正文", u"08-01"}}));
+    underEachStorageFault([&] {
+        ReportListScreen list(family(), h.context(), nullptr);
+        h.show(list);
+        ASSERT_TRUE(h.command(list, u"更新"));
+        EXPECT_EQ(h.messages().texts(), std::vector<std::u16string>{kStoreFailed});
+        EXPECT_EQ(list.ShownTitles(), std::vector<std::u16string>{u"旧报告"});
+    });
+}
+
+TEST_P(ReportFamily_, TextThatCannotBeStoredIsToldAndNotShown) {
+    ReportListScreen list(family(), h.context(), nullptr);
+    h.show(list);
+    ASSERT_TRUE(h.command(list, u"更新"));
+    underEachStorageFault([&] {
+        h.key(list, VK_RETURN);
+        EXPECT_FALSE(h.wasOpened(family().textClass));
+        expectFailureMessageAfter(kStoreFailed);
+    });
+}
+
+TEST_P(ReportFamily_, DeleteThatCannotBeStoredIsToldAndKeepsTheRow) {
+    ASSERT_TRUE(
+        reports().addOrReplaceAll({{u"1", u"报告1", u"", u""}, {u"2", u"报告2", u"", u""}}));
+    underEachStorageFault([&] {
+        ReportListScreen list(family(), h.context(), nullptr);
+        h.show(list);
+        ASSERT_TRUE(h.command(list, u"删除"));
+        EXPECT_EQ(h.messages().texts(), std::vector<std::u16string>{kStoreFailed});
+        EXPECT_EQ(list.ShownTitles(), (std::vector<std::u16string>{u"报告2", u"报告1"}));
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, ReportFamily_,

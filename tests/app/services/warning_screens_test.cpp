@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "NotificationServerProcess.h"
 #include "app/services/WarningListScreen.h"
@@ -11,12 +12,14 @@
 #include "store/WarningStore.h"
 #include "tests/app/services/LastLineCheck.h"
 #include "tests/support/ScreenHarness.h"
+#include "tests/support/VolumeFault.h"
 
 using namespace platform::ui;
 using services::WarningListScreen;
 using services::WarningService;
 using services::WarningTextScreen;
 using testing_support::ScreenHarness;
+using testing_support::VolumeFault;
 
 namespace {
 
@@ -400,6 +403,62 @@ TEST_P(WarningService_, NewWarningsRaiseOneDesktopNotificationPerFetch) {
     EXPECT_EQ(notifications.received().size(), 1u);
 }
 
+// A volume that cannot be written, read-only or full: each store step tells
+// the user, the badge stays, and the warnings stored before are kept.
+class WarningStoreFaults : public WarningService_ {
+protected:
+    void SetUp() override {
+        WarningService_::SetUp();
+        ASSERT_TRUE(warnings().add({u"5", u"旧预警", u"旧的正文", u"08-19", u"1"}));
+        unread() = 1;
+    }
+    void underEachStorageFault(const std::function<void(WarningListScreen&)>& step) {
+        const auto before = stored();
+        const int badge = unread();
+        const bool laid = VolumeFault::underEach(
+            h.context().volumes().cityDatabase,
+            {VolumeFault::Kind::ReadOnly, VolumeFault::Kind::Full}, [&](VolumeFault::Kind kind) {
+                SCOPED_TRACE(VolumeFault::name(kind));
+                h.messages().clear();
+                WarningListScreen list(service(), h.context(), nullptr);
+                h.show(list);
+                step(list);
+                EXPECT_EQ(unread(), badge);
+                EXPECT_EQ(list.ShownTitles(), std::vector<std::u16string>{u"旧预警"});
+            });
+        if (!laid) GTEST_SKIP() << "mounting needs root";
+        EXPECT_EQ(stored(), before);
+    }
+};
+
+TEST_P(WarningStoreFaults, UpdateIsToldAndStoresNothing) {
+    underEachStorageFault([&](WarningListScreen& list) {
+        ASSERT_TRUE(h.command(list, u"更新"));
+        EXPECT_EQ(h.messages().texts(),
+                  std::vector<std::u16string>{u"数据保存失败，请检查存储空间"});
+        EXPECT_TRUE(media.played().empty());
+    });
+    EXPECT_FALSE(requests().empty());
+}
+
+TEST_P(WarningStoreFaults, OpeningIsToldAndTheWarningStaysUnread) {
+    underEachStorageFault([&](WarningListScreen& list) {
+        h.key(list, VK_RETURN);
+        EXPECT_EQ(h.messages().texts(),
+                  std::vector<std::u16string>{u"数据保存失败，请检查存储空间"});
+    });
+    EXPECT_EQ(warnings().findByTitle(u"旧预警")->updateTime, u"08-19");
+}
+
+TEST_P(WarningStoreFaults, DeleteIsToldAndKeepsTheWarning) {
+    underEachStorageFault([&](WarningListScreen& list) {
+        ASSERT_TRUE(h.command(list, u"删除"));
+        EXPECT_EQ(h.messages().texts(), std::vector<std::u16string>{u"删除信息失败！"});
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Services, WarningStoreFaults,
+                         testing::Values(&services::kDisasterWarnings, &services::kFireWarnings));
 INSTANTIATE_TEST_SUITE_P(Services, WarningService_,
                          testing::Values(&services::kDisasterWarnings, &services::kFireWarnings));
 INSTANTIATE_TEST_SUITE_P(Services, WarningFaults,

@@ -1,7 +1,12 @@
 // Start-up of the main menu: client code, logo, first-run wizard and the
 // values every screen reads afterwards.
 
+#include <sqlite3.h>
+
 #include <QLineEdit>
+#include <fstream>
+#include <functional>
+
 #include "MenuFixture.h"
 #include "app/shell/CtevaloSetupWizard.h"
 #include "platform/registry/Registry.h"
@@ -11,6 +16,7 @@
 #include "platform/ui/WindowRegistry.h"
 #include "store/CityListStore.h"
 #include "store/SystemCityStore.h"
+#include "tests/support/HeldVolume.h"
 #include "weather/ClientCode.h"
 
 namespace {
@@ -271,6 +277,102 @@ TEST_F(FirstStart, DamagedCityVolumeIsToldSetAsideAndMadeAfresh) {
     const auto code = settings().findById(u"21");
     ASSERT_TRUE(code);
     EXPECT_EQ(code->value, h.context().values().clientCode);
+}
+
+}  // namespace
+
+namespace {
+
+// A stored client code that cannot be read at start: the user is told, and the
+// code is neither replaced nor stored again, so the installation keeps its
+// identity at the service.
+class UnreadableClientCode : public FirstStart {
+protected:
+    void SetUp() override {
+        FirstStart::SetUp();
+        markSetupDone();
+        const auto code = settings().clientCode();
+        ASSERT_TRUE(code);
+        code_ = *code;
+    }
+
+    // Opens the main menu; `whenTold` runs when the code's message shows.
+    void startAndTell(const std::function<void()>& whenTold = {}) {
+        auto scripted = platform::setMessageBoxHandler({});
+        platform::setMessageBoxHandler([&](const platform::MessageBoxRequest& request) {
+            if (request.text == u"读取用户信息失败，请稍后重新启动晴雨匣" && whenTold) whenTold();
+            return scripted(request);
+        });
+        openMenu();
+        platform::setMessageBoxHandler(scripted);
+    }
+
+    void expectTheCodeKept() {
+        EXPECT_TRUE(h.messages().wasShown(u"读取用户信息失败，请稍后重新启动晴雨匣"));
+        EXPECT_TRUE(h.context().values().clientCode.empty());
+        const auto stored = settings().findById(u"21");
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(stored->value, code_);
+        EXPECT_EQ(settings().clientCode(), code_);
+    }
+
+    std::u16string code_;
+};
+
+// Another process holds the volume past the busy time-out while the code is
+// read; it lets go once the user has been told.
+TEST_F(UnreadableClientCode, VolumeHeldByAnotherProcess) {
+    testing_support::HeldVolume holder(h.context().volumes().cityDatabase,
+                                       testing_support::HeldVolume::Lock::Exclusive);
+    ASSERT_TRUE(holder.held());
+    startAndTell([&] { holder.release(); });
+    ASSERT_FALSE(holder.held()) << "the user was not told";
+    EXPECT_EQ(h.messages().texts().front(), u"读取用户信息失败，请稍后重新启动晴雨匣");
+    expectTheCodeKept();
+}
+
+// The page holding the settings is damaged while the rest of the volume reads.
+TEST_F(UnreadableClientCode, DamagedSettingsPage) {
+    const auto volume = h.context().volumes().cityDatabase;
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(volume.c_str(), &db), SQLITE_OK);
+    sqlite3_stmt* query = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(db,
+                                 "SELECT rootpage, (SELECT page_size FROM pragma_page_size) "
+                                 "FROM sqlite_master WHERE name = 'UserInformation'",
+                                 -1, &query, nullptr),
+              SQLITE_OK);
+    ASSERT_EQ(sqlite3_step(query), SQLITE_ROW);
+    const long page = sqlite3_column_int64(query, 0);
+    const long pageSize = sqlite3_column_int64(query, 1);
+    sqlite3_finalize(query);
+    sqlite3_close(db);
+    ASSERT_GT(page, 1);
+
+    const std::string garbage(pageSize, '\x5a');
+    std::string original(pageSize, '\0');
+    {
+        std::fstream file(volume, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekg((page - 1) * pageSize);
+        ASSERT_TRUE(file.read(original.data(), pageSize));
+        file.seekp((page - 1) * pageSize);
+        ASSERT_TRUE(file.write(garbage.data(), pageSize));
+    }
+    ASSERT_FALSE(settings().findById(u"21"));
+
+    startAndTell();
+
+    // Nothing was written over the damaged page; put back, it still holds the code.
+    std::string after(pageSize, '\0');
+    {
+        std::fstream file(volume, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekg((page - 1) * pageSize);
+        ASSERT_TRUE(file.read(after.data(), pageSize));
+        EXPECT_EQ(after, garbage);
+        file.seekp((page - 1) * pageSize);
+        ASSERT_TRUE(file.write(original.data(), pageSize));
+    }
+    expectTheCodeKept();
 }
 
 }  // namespace

@@ -10,14 +10,6 @@
 namespace x11 {
 namespace fs = std::filesystem;
 
-namespace {
-
-// Big enough that the notice and message boxes may lie beside the device display.
-constexpr int kScreenWidth = 640;
-constexpr int kScreenHeight = 480;
-
-}  // namespace
-
 std::string windowManagerName(const ::testing::TestParamInfo<WindowManager>& info) {
     return info.param == WindowManager::Openbox ? "Openbox" : "NoWindowManager";
 }
@@ -34,7 +26,7 @@ void RealDisplayTest::SetUp() {
 
 void RealDisplayTest::startDisplay() {
     xvfb_ = std::make_unique<XvfbServer>(device_.outputFile("xvfb"));
-    ASSERT_TRUE(xvfb_->start(kScreenWidth, kScreenHeight)) << xvfb_->output();
+    ASSERT_TRUE(xvfb_->start(screenSize().width(), screenSize().height())) << xvfb_->output();
     connection_ = std::make_unique<DisplayConnection>(xvfb_->name());
     ASSERT_TRUE(connection_->isOpen()) << "cannot open display " << xvfb_->name();
     windows_ = std::make_unique<WindowQuery>(*connection_);
@@ -106,6 +98,7 @@ QProcessEnvironment RealDisplayTest::displayEnvironment(const std::string& clock
     environment.insert(QStringLiteral("TEVALO_OPENER"),
                        QString::fromStdString((device_.root() / "opener.sh").string()));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    if (scale_) environment.insert(QStringLiteral("TEVALO_SCALE"), QString::number(*scale_));
     return environment;
 }
 

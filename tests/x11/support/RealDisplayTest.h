@@ -56,6 +56,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // The size of the test's screen; room for the device display and the message
+    // boxes beside it.
+    virtual QSize screenSize() const { return {640, 480}; }
+    // TEVALO_SCALE for the programs started from now on (unset: the screen's DPI decides).
+    void setScale(int scale) { scale_ = scale; }
+
     // The environment of a program started on the test's display.
     QProcessEnvironment displayEnvironment(const std::string& clock = e2e::kQuietClock) const;
     // Starts the installed application, taps the logo away with a key and waits until
@@ -101,6 +107,7 @@ protected:
 
 private:
     int mainMenuSelection_ = 0;
+    std::optional<int> scale_;
     void startDisplay();
     std::filesystem::path writeOpenboxConfig() const;
     void markSetupDone();
