@@ -3,17 +3,14 @@
 #include <vector>
 
 #include "store/NewWarningNotice.h"
+#include "store/StoreFailureText.h"
 #include "store/WarningReply.h"
 #include "weather/ForecastReply.h"
 #include "weather/RequestPath.h"
 
 namespace today {
-namespace {
 
-// The application's words for a store that cannot be written.
-constexpr char16_t kStoreFailedText[] = u"数据保存失败，请检查存储空间";
-
-}  // namespace
+using store::kStoreFailedText;
 
 bool TodayUpdater::updateForecast(const std::u16string& clientCode) {
     const auto cities = store_.threeDayCities();

@@ -13,8 +13,6 @@ class QComboBox;
 
 namespace app {
 
-inline constexpr char16_t kTodayItemKey[] = u"Software\\Microsoft\\Today\\Items\\\"米多晴雨匣\"";
-
 class CtevaloDesktopDisplay final : public ShellScreen {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CtevaloDesktopDisplay)

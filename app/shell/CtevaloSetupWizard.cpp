@@ -57,10 +57,9 @@ void CtevaloSetupWizard::apply() {
 
     // The installer creates the item's key; without it the item is not installed.
     const auto& registry = Context().registry();
-    const bool written =
-        registry.keyExists(platform::RegistryHive::LocalMachine, kTodayItemKeyPath) &&
-        registry.setDword(platform::RegistryHive::LocalMachine, kTodayItemKeyPath, u"Enabled",
-                          showToday ? 1 : 0);
+    const bool written = registry.keyExists(platform::RegistryHive::LocalMachine, kTodayItemKey) &&
+                         registry.setDword(platform::RegistryHive::LocalMachine, kTodayItemKey,
+                                           u"Enabled", showToday ? 1 : 0);
     if (!written) {
         platform::messageBox(this, u"未安装桌面显示，请重新安装本软件", u"提示",
                              platform::MB_ICONWARNING);

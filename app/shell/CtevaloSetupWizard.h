@@ -12,9 +12,6 @@
 
 namespace app {
 
-inline constexpr char16_t kTodayItemKeyPath[] =
-    u"Software\\Microsoft\\Today\\Items\\\"米多晴雨匣\"";
-
 class CtevaloSetupWizard final : public ShellScreen {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CtevaloSetupWizard)

@@ -13,6 +13,9 @@ class CDialog;
 
 namespace app {
 
+// The home-screen item's registry key; its Enabled value is the desktop choice.
+inline constexpr char16_t kTodayItemKey[] = u"Software\\Microsoft\\Today\\Items\\\"米多晴雨匣\"";
+
 inline constexpr char16_t kHomeItemLoginFailed[] = u"登录后自动显示桌面天气设置未成功";
 
 // False (after telling the user over `owner`) when the choice was not recorded.

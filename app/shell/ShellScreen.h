@@ -15,12 +15,13 @@
 #include "app/shell/AppContext.h"
 #include "app/shell/BackgroundColors.h"
 #include "platform/ui/CDialog.h"
+#include "store/StoreFailureText.h"
 
 namespace app {
 
 inline constexpr char16_t kMainMenuCaption[] = u"晴雨匣";
 inline constexpr char16_t kProductTitle[] = u"米多晴雨匣V1.5";
-inline constexpr char16_t kStoreFailedText[] = u"数据保存失败，请检查存储空间";
+using store::kStoreFailedText;
 inline constexpr char16_t kPictureFolder[] = u"\\Program Files\\tevaloWeather\\tevalo\\";
 
 class ShellScreen : public platform::ui::CDialog {
