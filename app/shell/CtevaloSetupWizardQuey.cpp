@@ -17,6 +17,9 @@ CtevaloSetupWizardQuey::CtevaloSetupWizardQuey(AppContext& context, CDialog* par
     AddControl(res::IDC_SETUPQUERY_BUTTON, button_);
     connect(button_, &QPushButton::clicked, this,
             [this] { OnCommand(res::IDC_SETUPQUERY_BUTTON); });
+    // The action key in the city field confirms, as in the add-city dialogs.
+    connect(input_, &QLineEdit::returnPressed, this,
+            [this] { OnCommand(res::IDC_SETUPQUERY_BUTTON); });
 }
 
 bool CtevaloSetupWizardQuey::OnInitDialog() {

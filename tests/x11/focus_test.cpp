@@ -1,12 +1,14 @@
-// The keyboard focus on a real display, with keys only: the query dialogs take typed
-// text as soon as they open, and the scenic-spot chooser's Up and Down move through the
-// spots, so any spot of a province can be added without the pen.
+// The keyboard focus on a real display, with keys only: the query dialogs and the
+// first start's city page take typed text as soon as they open (and the action key
+// there confirms), and the scenic-spot chooser's Up and Down move through the spots,
+// so any spot of a province can be added without the pen.
 
 #include <gtest/gtest.h>
 
 #include "platform/text/Utf.h"
 #include "store/CityListStore.h"
 #include "store/RegionStore.h"
+#include "store/SettingStore.h"
 #include "store/SystemCityStore.h"
 #include "store/Volumes.h"
 #include "tests/x11/support/RealDisplayTest.h"
@@ -78,6 +80,42 @@ TEST_P(QueryFocusOnDisplay, TypingGoesIntoTheFieldOfEveryQueryDialog) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, QueryFocusOnDisplay, kWindowManagers, windowManagerName);
+
+using FirstStartOnDisplay = RealDisplayTest;
+
+// A first start: the city page's field has the keyboard, and typed initials
+// with the action key add that city as the default one and end the wizard.
+TEST_P(FirstStartOnDisplay, TypedInitialsAndReturnAddTheOwnCity) {
+    store::SettingRecord notDone;
+    notDone.settingId = store::kTodayCitySettingId;
+    notDone.settingName = store::kTodayCitySettingName;
+    notDone.setFlag.clear();  // no set flag: the wizard has not run
+    ASSERT_TRUE(store::SettingStore(store::Volumes::forDevice()).store(notDone));
+    const auto city = store::SystemCityStore(store::Volumes::forDevice()).lookup(u"bj");
+    ASSERT_TRUE(city);
+    application_ = std::make_unique<e2e::ChildProgram>(
+        QString::fromStdString(device_.installedProgram().string()), QStringList{},
+        displayEnvironment(), device_.outputFile("tevaloWeather"));
+    ASSERT_TRUE(application_->start());
+    ASSERT_TRUE(waitForTop(kLogoTitle)) << windows_->describe();
+    input_->key("Return");
+    ASSERT_TRUE(waitForScreen("CtevaloSetupWizard")) << windows_->describe();
+    input_->key("F2");  // "确定"
+    ASSERT_TRUE(waitForScreen("CtevaloSetupWizardQuey")) << windows_->describe();
+
+    input_->type("bj");  // over the proposed "成都", which is selected
+    input_->key("Return");
+    const std::string added = "<" + platform::toUtf8(city->cityName) + ">添加成功!";
+    ASSERT_TRUE(waitFor([&] { return messageOnTop() == added; })) << windows_->describe();
+    input_->key("Return");
+    ASSERT_TRUE(waitForTop(kMainMenuTitle)) << windows_->describe();
+    const auto own = store::CityListStore(store::Volumes::forDevice(), store::CityList::ThreeDay)
+                         .findByName(city->cityName);
+    ASSERT_TRUE(own);
+    EXPECT_EQ(own->defaultFlag, u"1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Both, FirstStartOnDisplay, kWindowManagers, windowManagerName);
 
 using ScenicChooserKeys = RealDisplayTest;
 

@@ -1,7 +1,8 @@
 // What a person sees of the forecast lists, the highway list, the detail screens
 // and the long texts on a real display: every city named in turn on the progress
-// strip, one picture screen per Enter, the degree sign drawn, and the last line of
-// a long warning readable at the end of scrolling.
+// strip, one picture screen per Enter, the degree sign drawn with today's
+// temperature ending clear of it, and the last line of a long warning readable at
+// the end of scrolling.
 
 #include <gtest/gtest.h>
 
@@ -17,10 +18,10 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/WinDefs.h"
 #include "store/CityListStore.h"
-#include "store/SystemCityStore.h"
 #include "store/Volumes.h"
 #include "store/WarningStore.h"
 #include "tests/support/LightInk.h"
+#include "tests/x11/support/DeviceLists.h"
 #include "tests/x11/support/RealDisplayTest.h"
 
 namespace x11 {
@@ -29,21 +30,6 @@ namespace {
 namespace ui = platform::ui;
 
 constexpr int kTopMargin = 26;  // the device display's task bar and soft-key bar
-
-// Puts cities of the reference table into a list, as earlier runs would have.
-std::vector<std::u16string> listCities(store::CityList list,
-                                       std::initializer_list<const char16_t*> names) {
-    const auto volumes = store::Volumes::forDevice();
-    std::vector<std::u16string> listed;
-    for (const char16_t* name : names) {
-        const auto city = store::SystemCityStore(volumes).lookup(name);
-        EXPECT_TRUE(city) << platform::toUtf8(name);
-        if (!city) continue;
-        EXPECT_TRUE(store::CityListStore(volumes, list).add(store::toUserCity(*city)));
-        listed.push_back(city->cityName);
-    }
-    return listed;
-}
 
 // How many pixels of two pictures of the same size differ noticeably.
 int differingPixels(const QImage& a, const QImage& b) {
@@ -172,6 +158,30 @@ TEST_P(HighwayOnDisplay, EnterOpensThePictureOnceAndBackReturnsToTheList) {
 
 INSTANTIATE_TEST_SUITE_P(Both, HighwayOnDisplay, kWindowManagers, windowManagerName);
 
+// Where a detail screen of size `screen` puts the degree sign: right-aligned 30
+// pixels before the usable width (the scroll bar takes 13), its height measured
+// in the dialog font; and where its ink lies when drawn alone in that place.
+struct DegreeSignPlace {
+    int usableWidth;
+    ui::Rect box;
+    std::optional<ui::Rect> ink;
+};
+
+DegreeSignPlace degreeSignPlace(const QRect& screen) {
+    const QFontMetrics metrics(ui::Font::toQFont(ui::defaultFont()));
+    const int signWidth = metrics.horizontalAdvance(QStringLiteral("℃"));
+    const int signHeight = metrics.height();
+    const int width = screen.width() - 13;
+    const int signTop = 55 - signHeight * 3 / 2;
+    const ui::Rect box{width - 30 - signWidth, signTop, width - 30, signTop + signHeight};
+    const auto ink = testing_support::lightBounds(
+        testing_support::textAlone(u"℃", box,
+                                   ui::DT_LEFT | ui::DT_TOP | ui::DT_SINGLELINE | ui::DT_NOCLIP,
+                                   ui::defaultFont(), screen.width(), screen.height()),
+        box);
+    return {width, box, ink};
+}
+
 using DegreeSignOnDisplay = ScreensOnDisplay;
 
 // The detail of a city never updated shows the sample: "28/32" and the degree
@@ -188,27 +198,14 @@ TEST_P(DegreeSignOnDisplay, TodaysTemperatureEndsInAVisibleDegreeSign) {
     const auto window = windows_->find(city);
     ASSERT_TRUE(window);
     const QRect screen = window->geometry;
-    // The sign's place: right-aligned 30 pixels before the usable width (the
-    // scroll bar takes 13), its height measured in the dialog font.
-    const QFontMetrics metrics(ui::Font::toQFont(ui::defaultFont()));
-    const int signWidth = metrics.horizontalAdvance(QStringLiteral("℃"));
-    const int signHeight = metrics.height();
-    const int width = screen.width() - 13;
-    const int signTop = 55 - signHeight * 3 / 2;
-    const ui::Rect sign{width - 30 - signWidth, signTop, width - 30, signTop + signHeight};
-    // Where the sign's ink lies when drawn alone in that place.
-    const auto alone = testing_support::lightBounds(
-        testing_support::textAlone(u"℃", sign,
-                                   ui::DT_LEFT | ui::DT_TOP | ui::DT_SINGLELINE | ui::DT_NOCLIP,
-                                   ui::defaultFont(), screen.width(), screen.height()),
-        sign);
-    ASSERT_TRUE(alone) << "the test's own font draws no degree sign";
+    const DegreeSignPlace sign = degreeSignPlace(screen);
+    ASSERT_TRUE(sign.ink) << "the test's own font draws no degree sign";
     std::optional<ui::Rect> shown;
     EXPECT_TRUE(waitFor(
         [&] {
-            shown = testing_support::lightBounds(grab(screen), sign);
-            return shown && std::abs(shown->left - alone->left) <= 1 &&
-                   std::abs(shown->right - alone->right) <= 1;
+            shown = testing_support::lightBounds(grab(screen), sign.box);
+            return shown && std::abs(shown->left - sign.ink->left) <= 1 &&
+                   std::abs(shown->right - sign.ink->right) <= 1;
         },
         std::chrono::seconds(5)))
         << "no degree sign where it belongs";
@@ -217,6 +214,53 @@ TEST_P(DegreeSignOnDisplay, TodaysTemperatureEndsInAVisibleDegreeSign) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, DegreeSignOnDisplay, kWindowManagers, windowManagerName);
+
+using DetailWidthsOnDisplay = ScreensOnDisplay;
+
+// Today's temperature is drawn 16 pixels a character (on average) from a start
+// that leaves it the room of one character more than it has: the samples' five
+// characters ("28/32", "27/33") stay within that room and end clear of the
+// degree sign on both detail screens, with dark columns between them.
+TEST_P(DetailWidthsOnDisplay, TemperatureEndsClearOfTheDegreeSign) {
+    for (const ListCase& c : kUpdatingLists) listCities(c.list, {u"成都"});
+    ASSERT_TRUE(startApplication()) << windows_->describe() << applicationOutput();
+    for (const ListCase& c : kUpdatingLists) {
+        SCOPED_TRACE(c.name);
+        openMainMenuItem(c.mainMenuItem);
+        ASSERT_TRUE(waitForTop(c.title)) << windows_->describe();
+        input_->key("Return");
+        ASSERT_TRUE(waitForTop("成都")) << windows_->describe();
+        const auto window = windows_->find("成都");
+        ASSERT_TRUE(window);
+        const QRect screen = window->geometry;
+        const DegreeSignPlace sign = degreeSignPlace(screen);
+        ASSERT_TRUE(sign.ink);
+        constexpr int kCharacters = 5;
+        const int start = sign.box.left - sign.box.width() / 2 - 16 * (kCharacters + 1);
+        // Everything lit in the temperature's rows above the weather picture (which
+        // starts at y 50), from a little before its start up to the sign's first
+        // lit column.
+        const ui::Rect band{start - 4, 15, sign.ink->left, 50};
+        std::optional<ui::Rect> temperature;
+        EXPECT_TRUE(waitFor(
+            [&] {
+                temperature = testing_support::lightBounds(grab(screen), band);
+                return temperature && temperature->left >= start - 1 &&
+                       temperature->right <= sign.ink->left - 2 &&
+                       temperature->width() <= 16 * (kCharacters + 1);
+            },
+            std::chrono::seconds(5)))
+            << "temperature lit from " << (temperature ? temperature->left : -1) << " to "
+            << (temperature ? temperature->right : -1) << "; drawn from " << start
+            << ", sign lit from " << sign.ink->left;
+        input_->key("F1");
+        ASSERT_TRUE(waitForTop(c.title)) << windows_->describe();
+        input_->key("F1");
+        ASSERT_TRUE(waitForTop(kMainMenuTitle)) << windows_->describe();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Both, DetailWidthsOnDisplay, kWindowManagers, windowManagerName);
 
 using LongTextOnDisplay = ScreensOnDisplay;
 
