@@ -20,14 +20,25 @@ set(TEVALO_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/test-runtime)
 file(MAKE_DIRECTORY ${TEVALO_TEST_RUNTIME_DIR})
 file(CHMOD ${TEVALO_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 
-# tevalo_add_test(name SOURCES a.cpp ... LIBS lib ... [TIMEOUT s] [LABELS l ...])
+# tevalo_add_test(name SOURCES a.cpp ... LIBS lib ... [TIMEOUT s] [LABELS l ...]
+#                  [SESSION_BUS] [OWN_MAIN])
 # One GoogleTest executable, one CTest entry. Qt runs offscreen, so screen tests
-# paint without a display.
+# paint without a display. SESSION_BUS runs the test on a private D-Bus session
+# bus of its own (dbus-run-session); OWN_MAIN leaves main() to the test.
 function(tevalo_add_test name)
-  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "SESSION_BUS;OWN_MAIN" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main Threads::Threads)
-  add_test(NAME ${name} COMMAND ${name})
+  if(T_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest Threads::Threads)
+  else()
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main Threads::Threads)
+  endif()
+  if(T_SESSION_BUS)
+    find_program(DBUS_RUN_SESSION dbus-run-session REQUIRED)
+    add_test(NAME ${name} COMMAND ${DBUS_RUN_SESSION} -- $<TARGET_FILE:${name}>)
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()

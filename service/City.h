@@ -1,8 +1,15 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace service {
+
+// Where a place is on the map, in degrees (north and east positive).
+struct GeoPosition {
+    double latitude = 0.0;
+    double longitude = 0.0;
+};
 
 // One place the service has forecasts for: a city or a scenic spot, with what the
 // weather generator needs to make its climate plausible.
@@ -14,6 +21,8 @@ struct City {
     double latitude = 32.0;
     double altitudeCooling = 0.0;  // degrees Celsius colder than the lowlands
     bool scenicSpot = false;
+    // From coordinates.csv; what the live forecast source asks the upstream for.
+    std::optional<GeoPosition> position;
 };
 
 }  // namespace service

@@ -123,7 +123,38 @@ CityTable CityTable::load(const std::string& dataDir, std::string* problems) {
     } else if (problems) {
         *problems += "cannot read " + regionsPath + "\n";
     }
+    table.placeOnMap(dataDir + "/coordinates.csv", problems);
     return table;
+}
+
+void CityTable::placeOnMap(const std::string& path, std::string* problems) {
+    const auto file = CsvFile::load(path);
+    if (!file) {
+        if (problems) *problems += "cannot read " + path + "\n";
+        return;
+    }
+    const auto code = file->column("code");
+    const auto latitude = file->column("latitude");
+    const auto longitude = file->column("longitude");
+    size_t unreadable = 0;
+    for (const auto& row : file->rows()) {
+        const auto it = byCode_.find(CsvFile::field(row, code));
+        if (it == byCode_.end()) continue;
+        const std::string& lat = CsvFile::field(row, latitude);
+        const std::string& lon = CsvFile::field(row, longitude);
+        char* latEnd = nullptr;
+        char* lonEnd = nullptr;
+        const double north = std::strtod(lat.c_str(), &latEnd);
+        const double east = std::strtod(lon.c_str(), &lonEnd);
+        if (lat.empty() || lon.empty() || *latEnd || *lonEnd || north < -90 || north > 90 ||
+            east < -180 || east > 180) {
+            ++unreadable;
+            continue;
+        }
+        places_[it->second].position = GeoPosition{north, east};
+    }
+    if (unreadable && problems)
+        *problems += path + ": " + std::to_string(unreadable) + " rows without a usable position\n";
 }
 
 void CityTable::add(City city) {

@@ -3,7 +3,8 @@
 // The places the service answers for, read from the reference tables in a data
 // folder: system_cities.csv (city_id,initials,name,code), regions.csv
 // (city_id,code,name,parent_id,level; level 3 are scenic spots with codes of
-// their own) and provinces.csv (code prefix, name, latitude, altitude).
+// their own), provinces.csv (code prefix, name, latitude, altitude) and
+// coordinates.csv (code, latitude, longitude: each place's position).
 // Read-only after loading, so it is shared by the server threads without locks.
 
 #include <cstdint>
@@ -34,6 +35,9 @@ public:
     bool empty() const { return places_.empty(); }
 
 private:
+    // Sets the positions of the places listed in a coordinates file.
+    void placeOnMap(const std::string& path, std::string* problems);
+
     std::vector<City> places_;
     std::unordered_map<std::string, size_t> byCode_;
     std::vector<size_t> towns_;

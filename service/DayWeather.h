@@ -17,7 +17,7 @@ struct DayWeather {
     std::string comfort;    // the three index texts, UTF-8
     std::string dressing;
     std::string exercise;
-    int rainfallMm = 0;
+    double rainfallMm = 0;  // shown whole when whole, else to a tenth
 };
 
 }  // namespace service

@@ -22,7 +22,12 @@ const char* ServiceOptions::usage() {
     return "usage: tevalo-service [--host 127.0.0.1] [--port N | --port 0] [--data DIR]\n"
            "                      [--log FILE] [--fault PREFIX=KIND[,ms=N][,bytes=N][,times=N]]\n"
            "                      [--clock YYYY-MM-DDThh:mm:ss] [--threads N]\n"
-           "fault kinds: 0, -1, html, html-once, slow, long, cut, close, 500\n";
+           "                      [--source stand-in|open-meteo] [--upstream URL]\n"
+           "                      [--cache-minutes N]\n"
+           "fault kinds: 0, -1, html, html-once, slow, long, cut, close, 500\n"
+           "--source open-meteo answers forecasts from the upstream (default\n"
+           "https://api.open-meteo.com), each place asked for once per --cache-minutes\n"
+           "(default 30); warnings and reports then have nothing new.\n";
 }
 
 std::optional<ServiceOptions> ServiceOptions::parse(const std::vector<std::string>& args,
@@ -66,6 +71,26 @@ std::optional<ServiceOptions> ServiceOptions::parse(const std::vector<std::strin
                 error = "--clock takes YYYY-MM-DDThh:mm:ss";
                 return std::nullopt;
             }
+        } else if (name == "--source") {
+            if (value != "stand-in" && value != "open-meteo") {
+                error = "--source takes stand-in or open-meteo";
+                return std::nullopt;
+            }
+            options.live = value == "open-meteo";
+        } else if (name == "--upstream") {
+            if (!(value.starts_with("http://") || value.starts_with("https://")) ||
+                value.find_first_of(" ?#") != std::string::npos || value.size() <= 8) {
+                error = "--upstream takes an http:// or https:// URL without query";
+                return std::nullopt;
+            }
+            options.upstream = value;
+        } else if (name == "--cache-minutes") {
+            const auto minutes = numberIn(value, 0, 1440);
+            if (!minutes) {
+                error = "--cache-minutes takes 0 to 1440";
+                return std::nullopt;
+            }
+            options.cacheMinutes = *minutes;
         } else if (name == "--fault") {
             const size_t equals = value.find('=');
             const auto fault =

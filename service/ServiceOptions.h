@@ -3,7 +3,8 @@
 // The command line of tevalo-service:
 //   tevalo-service [--host 127.0.0.1] [--port N | --port 0] [--data DIR]
 //                  [--log FILE] [--fault PREFIX=KIND]... [--clock ISO-TIME]
-//                  [--threads N]
+//                  [--threads N] [--source stand-in|open-meteo] [--upstream URL]
+//                  [--cache-minutes N]
 
 #include <optional>
 #include <string>
@@ -23,6 +24,9 @@ struct ServiceOptions {
     std::vector<std::pair<std::string, Fault>> faults;
     std::optional<LocalTime> clockStart;
     int threads = 64;
+    bool live = false;  // --source open-meteo
+    std::string upstream = "https://api.open-meteo.com";
+    int cacheMinutes = 30;
     bool help = false;
 
     // Fills `error` and returns nothing when the command line is wrong.

@@ -7,6 +7,7 @@
 #include <numbers>
 #include <span>
 
+#include "service/IndexTexts.h"
 #include "service/Random.h"
 #include "weather/ReplySyntax.h"
 
@@ -52,10 +53,6 @@ constexpr std::array<Weighted, 7> kSnow{
 constexpr std::array<Weighted, 3> kMixed{{{6, 70}, {19, 15}, {14, 15}}};
 constexpr std::array<Weighted, 4> kDust{{{29, 40}, {30, 35}, {20, 20}, {31, 5}}};
 
-bool isWet(int kind) {
-    return (kind >= 3 && kind <= 17) || kind == 19 || (kind >= 21 && kind <= 28);
-}
-
 // Millimetres of rain (water of snow) a kind brings over a day.
 struct Rainfall {
     int kind;
@@ -75,32 +72,14 @@ int rainfallOf(Random& random, int kind) {
     return 0;
 }
 
-const char* comfortText(const DayWeather& d) {
-    if (d.high >= 35) return "炎热，注意防暑降温";
-    if (d.high >= 30) return "较热，午后减少外出";
-    if (d.high >= 22 && d.low >= 14)
-        return isWet(d.kindFirst) ? "较舒适，略感潮湿" : "舒适，感觉良好";
-    if (d.high >= 14) return "较舒适，早晚偏凉";
-    if (d.high >= 4) return "偏冷，注意添衣";
-    return "寒冷，注意防寒保暖";
-}
-
-const char* dressingText(const DayWeather& d) {
-    const int mean = (d.low + d.high) / 2;
-    if (mean >= 27) return "短袖短裤等夏季服装";
-    if (mean >= 21) return "衬衫、薄长裤等";
-    if (mean >= 14) return "薄外套、长袖衬衫";
-    if (mean >= 7) return "夹克、毛衣等春秋装";
-    if (mean >= -3) return "棉衣、厚外套";
-    return "羽绒服、帽子和手套";
-}
-
-const char* exerciseText(const DayWeather& d) {
-    if (isWet(d.kindFirst)) return "有降水，不宜晨练";
-    if (d.kindFirst == 18 || d.kindFirst == 20 || d.kindFirst >= 29) return "空气较差，不宜晨练";
-    if (d.windForce >= 3) return "风力较大，较不宜晨练";
-    if (d.low <= -10) return "气温过低，不宜晨练";
-    return d.windForce == 0 ? "天气不错，适宜晨练" : "较适宜晨练";
+std::string rainfallText(double mm) {
+    char text[32];
+    const double tenths = std::round(mm * 10.0);
+    if (std::fmod(tenths, 10.0) == 0.0)
+        std::snprintf(text, sizeof text, "%.0f", tenths / 10.0);
+    else
+        std::snprintf(text, sizeof text, "%.1f", tenths / 10.0);
+    return text;
 }
 
 }  // namespace
@@ -142,7 +121,7 @@ DayWeather WeatherGenerator::day(const City& city, const LocalTime& date) {
     out.kindThen = out.kindFirst;
     if (random.chance(35)) {
         // Rain clears to clouds; fair weather clouds over or turns showery.
-        if (isWet(out.kindFirst))
+        if (isWetKind(out.kindFirst))
             out.kindThen = random.chance(60) ? 1 : 2;
         else if (out.kindFirst <= 2)
             out.kindThen = out.high <= 1 ? 14 : (summer ? 3 : (out.kindFirst == 0 ? 1 : 7));
@@ -152,9 +131,7 @@ DayWeather WeatherGenerator::day(const City& city, const LocalTime& date) {
         static_cast<int>(random.pick(std::array{10, 12, 10, 10, 10, 10, 8, 12, 14, 4}));
     out.windForce = static_cast<int>(random.pick(std::array{45, 28, 14, 7, 3, 2, 1, 0, 0, 0}));
     out.rainfallMm = std::max(rainfallOf(random, out.kindFirst), rainfallOf(random, out.kindThen));
-    out.comfort = comfortText(out);
-    out.dressing = dressingText(out);
-    out.exercise = exerciseText(out);
+    wordIndexTexts(out);
     return out;
 }
 
@@ -174,7 +151,7 @@ std::string WeatherGenerator::dayRecord(const DayWeather& d, std::string_view ta
         record += kField;
         record += d.exercise;
         record += kField;
-        record += std::to_string(d.rainfallMm);
+        record += rainfallText(d.rainfallMm);
     } else {
         record += kField;
         record += kField;

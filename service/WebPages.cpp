@@ -47,12 +47,14 @@ std::string WebPages::home() const {
                 "<li><a href=\"/soft_new?id=2\">往期消防提醒</a></li></ul>\n");
 }
 
-std::optional<std::string> WebPages::pastWarnings(const std::string& pageId,
-                                                  const LocalTime& now) const {
+std::optional<std::string> WebPages::pastWarnings(const std::string& pageId, const LocalTime& now,
+                                                  bool withWarnings) const {
     const WarningFeed* feed = pageId == "1" ? &disasters_ : (pageId == "2" ? &fires_ : nullptr);
     if (!feed) return std::nullopt;
     std::string body;
-    for (const Warning& w : feed->issued(now, kPastDays))
+    const std::vector<Warning> issued =
+        withWarnings ? feed->issued(now, kPastDays) : std::vector<Warning>();
+    for (const Warning& w : issued)
         body += "<div><p><b>" + escaped(w.title) + "</b><br>" + formatStamp(w.issued) + "</p><p>" +
                 escaped(w.text) + "</p></div>\n";
     if (body.empty()) body = "<p>暂无往期信息</p>\n";

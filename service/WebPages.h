@@ -20,7 +20,9 @@ public:
 
     std::string home() const;
     // Nothing for an unknown page ID.
-    std::optional<std::string> pastWarnings(const std::string& pageId, const LocalTime& now) const;
+    // Without warnings (live mode, where none are issued) the page says there are none.
+    std::optional<std::string> pastWarnings(const std::string& pageId, const LocalTime& now,
+                                            bool withWarnings = true) const;
 
     static std::string escaped(const std::string& text);
 

@@ -41,6 +41,19 @@ int main(int argc, char** argv) {
     }
 
     ServiceServer server(std::move(cities), options->threads);
+    if (options->live) {
+        LiveOptions live;
+        live.upstream = options->upstream;
+        live.cacheMinutes = options->cacheMinutes;
+        server.service().goLive(std::move(live));
+        size_t placed = 0;
+        for (const City& place : server.service().cities().places())
+            placed += place.position ? 1 : 0;
+        std::fprintf(stderr,
+                     "tevalo-service: live forecasts from %s for %zu places with a position, "
+                     "cached %d minutes\n",
+                     options->upstream.c_str(), placed, options->cacheMinutes);
+    }
     if (!options->logFile.empty() && !server.log().openFile(options->logFile)) {
         std::fprintf(stderr, "tevalo-service: cannot open log file %s\n", options->logFile.c_str());
         return 1;

@@ -33,19 +33,22 @@ bool WarningStore::add(const WarningRecord& warning) const {
 }
 
 std::optional<int> WarningStore::storeWarnings(const std::vector<WarningRecord>& warnings,
-                                               std::u16string_view updateTime) const {
+                                               std::u16string_view updateTime,
+                                               std::vector<std::u16string>* newTitles) const {
     const Warnings table(volumes_, schemaOf(kind_));
     VolumeSession session = table.session();
-    int stored = 0;
+    std::vector<std::u16string> titles;
     for (WarningRecord warning : warnings) {
         warning.updateTime = updateTime;
         if (table.add(session, warning)) {
-            ++stored;
+            titles.push_back(warning.title);
         } else if (platform::propdb::lastError() != platform::propdb::kErrorAlreadyExists) {
             return std::nullopt;  // nothing of this reply is kept
         }
     }
     if (!session.close()) return std::nullopt;
+    const int stored = static_cast<int>(titles.size());
+    if (newTitles) *newTitles = std::move(titles);
     return stored;
 }
 

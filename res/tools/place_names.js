@@ -103,4 +103,27 @@ const provinceClimate = {
   '65': [43.8, 1],
 };
 
-module.exports = {readings, ethnicGroups, majorCities, provinceShort, provinceClimate};
+// How the gazetteer spells the seat of a prefecture whose pinyin it does not
+// use: names from the region's own language, or autonomous prefectures named
+// after a region rather than their seat. Alternatives are tried in order.
+const seatNames = {
+  '呼和浩特': ['Hohhot'], '鄂尔多斯': ['Ordos', 'Dongsheng'], '呼伦贝尔': ['Hailar'],
+  '巴彦淖尔': ['Linhe', 'Bayannur'], '乌兰察布': ['Jining'], '兴安': ['Ulanhot'],
+  '锡林郭勒': ['Xilinhot'], '阿拉善': ['Bayan Hot', 'Bayanhot'], '辽源': ['Liaoyuan', 'Longshan'],
+  '延边': ['Yanji'], '山南': ['Lhoka'],
+  '哈尔滨': ['Harbin'], '齐齐哈尔': ['Qiqihar'], '湘西': ['Jishou'],
+  '儋州': ['Danzhou', 'Nada'], '凉山': ['Xichang'], '黔西南': ['Xingyi'], '黔东南': ['Kaili'],
+  '黔南': ['Duyun'], '红河': ['Mengzi'], '文山': ['Wenshan', 'Kaihua'], '西双版纳': ['Jinghong', 'Yunjinghong'],
+  '德宏': ['Mangshi', 'Luxi'], '怒江': ['Liuku', 'Lushui'], '迪庆': ['Shangri-La', 'Jiantang', 'Zhongdian'],
+  '拉萨': ['Lhasa'], '昌都': ['Qamdo', 'Chamdo'], '林芝': ['Nyingchi', 'Bayi'],
+  '那曲': ['Nagqu'], '阿里': ['Shiquanhe', 'Gar'],
+  '日喀则': ['Shigatse', 'Xigaze'], '临夏': ['Linxia'], '甘南': ['Hezuo'], '海东': ['Ping\'an', 'Pingan', 'Nianbo'],
+  '海北': ['Haiyan', 'Xihai'], '黄南': ['Tongren', 'Rongwo'], '海南州': ['Gonghe', 'Qabqa'],
+  '果洛': ['Dawu', 'Maqen'], '海西': ['Delingha', 'Golmud'], '乌鲁木齐': ['Urumqi', 'Ürümqi'],
+  '克拉玛依': ['Karamay'], '吐鲁番': ['Turpan'], '博尔塔拉': ['Bole', 'Bortala'],
+  '巴音郭楞': ['Korla'], '阿克苏': ['Aksu', 'Aqsu'], '克孜勒苏': ['Artux', 'Atushi'], '喀什': ['Kashgar', 'Kashi'],
+  '和田': ['Hotan', 'Qaraqash'], '伊犁': ['Yining', 'Ghulja'], '阿勒泰': ['Altay', 'Jinshanlu'], '塔城': ['Tacheng'],
+  '哈密': ['Hami', 'Kumul'], '昌吉': ['Changji'],
+};
+
+module.exports = {seatNames, readings, ethnicGroups, majorCities, provinceShort, provinceClimate};

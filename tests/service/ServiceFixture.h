@@ -23,14 +23,22 @@ inline const LocalTime kMorning{2009, 7, 6, 15, 31, 51};
 class RunningService : public ::testing::Test {
 protected:
     void SetUp() override {
-        server.setTime(kMorning);
+        server.setTime(startTime());
+        beforeStart();
         ASSERT_TRUE(server.start());
         weather::HttpClientOptions options;
         options.host =
             platform::ServiceHost{"127.0.0.1", static_cast<std::uint16_t>(server.port())};
-        options.timeouts = platform::HttpTimeouts{std::chrono::milliseconds(1000),
-                                                  std::chrono::milliseconds(2000)};
+        options.timeouts = platform::HttpTimeouts{std::chrono::milliseconds(1000), replyTimeout()};
         client.emplace(options);
+    }
+
+    virtual LocalTime startTime() const { return kMorning; }
+    // Set-up of the service before it serves (a live source, for example).
+    virtual void beforeStart() {}
+    // How long the client waits for a whole reply.
+    virtual std::chrono::milliseconds replyTimeout() const {
+        return std::chrono::milliseconds(2000);
     }
 
     // The three-step fetch of the screens.

@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "UpstreamStub.h"
 #include "platform/msgbox/ScriptedMessageBoxes.h"
 #include "platform/text/Utf.h"
 #include "weather/HttpClient.h"
@@ -126,11 +127,40 @@ TEST(ProgramRefuses, WrongCommandLinesWithUsage) {
                                                  {"--port"},
                                                  {"--fault", "/x=boom"},
                                                  {"--clock", "yesterday"},
-                                                 {"--colour", "red"}}) {
+                                                 {"--colour", "red"},
+                                                 {"--source", "live"},
+                                                 {"--upstream", "ftp://example.org"},
+                                                 {"--upstream", "http://h/v1?x=1"},
+                                                 {"--cache-minutes", "-1"},
+                                                 {"--cache-minutes", "1441"}}) {
         ServiceProgram program(args);
         EXPECT_EQ(program.port(), 0);
-        EXPECT_EQ(program.waitForExit(), 2) << args[0];
+        EXPECT_EQ(program.waitForExit(), 2) << args[0] << " " << args.back();
     }
+}
+
+TEST(ProgramInLiveMode, AnswersForecastsFromTheUpstreamAndHasNoWarnings) {
+    platform::ScriptedMessageBoxes messages;
+    service::testing::UpstreamStub upstream;
+    upstream.answerRecorded("nine_places.json");
+    ServiceProgram program({"--port", "0", "--data", SERVICE_TEST_DATA, "--clock",
+                            "2026-12-08T10:00:00", "--source", "open-meteo", "--upstream",
+                            upstream.url() + "/", "--cache-minutes", "5"});
+    const int port = program.port();
+    ASSERT_GT(port, 0);
+    const auto forecast =
+        get(port, u"/spservers/kuvaro_weathers/510100-110000?version=symbian2.0&code=a", 2);
+    ASSERT_TRUE(forecast);
+    EXPECT_NE(forecast->find(u"`ci_1*12/08*1*7*5*13*1*1&"), std::u16string::npos)
+        << platform::toUtf8(*forecast);
+    EXPECT_EQ(upstream.requestCount(), 1u);
+    const auto warnings =
+        get(port, u"/spservers/find_disasters_weathers?version=symbian2.0&code=a", 35);
+    ASSERT_TRUE(warnings);
+    EXPECT_TRUE(warnings->starts_with(u"2026-12-08 10:0") && warnings->ends_with(u"`"))
+        << platform::toUtf8(*warnings);
+    kill(program.pid(), SIGTERM);
+    EXPECT_EQ(program.waitForExit(), 0);
 }
 
 }  // namespace

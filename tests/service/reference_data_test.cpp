@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/text/Utf.h"
@@ -50,6 +51,32 @@ TEST(ReferenceTables, EveryListedCodeGetsAForecast) {
     EXPECT_GT(checked, 2000u);
     EXPECT_GT(spots, 100u);
     EXPECT_FALSE(table.inProvince("51").empty());
+}
+
+// The live source asks for forecasts by position: every place has one, inside
+// the country's bounds, and a prefecture's places are near it.
+TEST(ReferenceTables, EveryPlaceHasAPositionInsideTheCountry) {
+    const CityTable table = CityTable::load(referenceFolder());
+    if (table.empty()) GTEST_SKIP() << "no reference tables";
+    for (const City& place : table.places()) {
+        ASSERT_TRUE(place.position) << place.code << " " << place.name;
+        EXPECT_GT(place.position->latitude, 3.5) << place.name;  // 三沙 reaches far south
+        EXPECT_LT(place.position->latitude, 53.6) << place.name;
+        EXPECT_GT(place.position->longitude, 73.4) << place.name;
+        EXPECT_LT(place.position->longitude, 135.1) << place.name;
+        if (place.scenicSpot || place.code.size() != 6) continue;
+        const City* prefecture = table.find(place.code.substr(0, 4) + "00");
+        if (!prefecture || !prefecture->position) continue;
+        // About 4 degrees covers the largest prefectures (Xinjiang's, Tibet's).
+        EXPECT_LT(std::abs(place.position->latitude - prefecture->position->latitude), 4.5)
+            << place.name;
+        EXPECT_LT(std::abs(place.position->longitude - prefecture->position->longitude), 6.5)
+            << place.name;
+    }
+    const City* chengdu = table.find("510100");
+    ASSERT_TRUE(chengdu && chengdu->position);
+    EXPECT_NEAR(chengdu->position->latitude, 30.67, 0.2);
+    EXPECT_NEAR(chengdu->position->longitude, 104.07, 0.2);
 }
 
 // A whole year of every tenth place: codes in the client's tables, temperatures

@@ -15,12 +15,14 @@
 #include <cstdlib>
 #include <thread>
 
+#include "NotificationServerProcess.h"
 #include "platform/clock/Clock.h"
 #include "platform/msgbox/ScriptedMessageBoxes.h"
 #include "platform/text/Utf.h"
 #include "service/TestServer.h"
 #include "store/CityListStore.h"
 #include "store/UpdateStampStore.h"
+#include "store/WarningStore.h"
 #include "tests/support/VolumeFault.h"
 #include "tests/today/TodayTestDevice.h"
 
@@ -276,6 +278,30 @@ TEST_F(TodayScheduleTest, KnownWarningsStayAsTheyWere) {
     EXPECT_EQ(known->title, u"暴雨蓝色预警");
     EXPECT_EQ(known->todayFlag, u"0");
     EXPECT_EQ(messages_.count(), 0u);
+}
+
+// The test runs on a session bus of its own with our notification server.
+TEST_F(TodayScheduleTest, NewWarningsRaiseOneDesktopNotificationPerFetch) {
+    testing_support::NotificationServerProcess notifications;
+    ASSERT_TRUE(notifications.ready());
+    device_.addWarning(store::WarningKind::Disaster, u"9001", u"暴雨蓝色预警", u"0");
+    refreshAt(at(7, 9, 12, 0));
+    const auto stored = store::WarningStore(device_.volumes(), store::WarningKind::Disaster).list();
+    ASSERT_TRUE(stored);
+    std::vector<std::string> newTitles;
+    for (const auto& w : *stored)
+        if (w.id != u"9001") newTitles.push_back(platform::toUtf8(w.title));
+    ASSERT_FALSE(newTitles.empty()) << "the stand-in issues warnings every day";
+
+    const auto received = notifications.received();
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_EQ(received[0].summary, "米多晴雨匣");
+    const std::string count =
+        newTitles.size() > 1 ? "（共" + std::to_string(newTitles.size()) + "条）" : "";
+    EXPECT_TRUE(received[0].body.ends_with(count)) << received[0].body;
+    const std::string title = received[0].body.substr(0, received[0].body.size() - count.size());
+    EXPECT_NE(std::find(newTitles.begin(), newTitles.end(), title), newTitles.end())
+        << received[0].body;
 }
 
 // A stand-in whose forecast reply ends exactly at a chosen byte, to see where the

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "NotificationServerProcess.h"
 #include "app/services/WarningListScreen.h"
 #include "app/services/WarningTextScreen.h"
 #include "platform/media/RecordingMediaPlayer.h"
@@ -375,6 +376,32 @@ TEST_P(WarningFaults, NoServiceShowsTheNetworkMessageOnly) {
     ASSERT_TRUE(h.command(list, u"更新"));
     EXPECT_EQ(h.messages().count(), 1u);
     EXPECT_TRUE(stored().empty());
+}
+
+// The test runs on a session bus of its own with our notification server.
+TEST_P(WarningService_, NewWarningsRaiseOneDesktopNotificationPerFetch) {
+    testing_support::NotificationServerProcess notifications;
+    ASSERT_TRUE(notifications.ready());
+    WarningListScreen list(service(), h.context(), nullptr);
+    h.show(list);
+    ASSERT_TRUE(h.command(list, u"更新"));
+    std::vector<std::string> titles;
+    for (const auto& w : stored()) titles.push_back(utf8(w.title));
+    ASSERT_FALSE(titles.empty());
+
+    auto received = notifications.received();
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_EQ(received[0].appName, "米多晴雨匣");
+    EXPECT_EQ(received[0].summary, "米多晴雨匣");
+    const std::string count =
+        titles.size() > 1 ? "（共" + std::to_string(titles.size()) + "条）" : "";
+    EXPECT_TRUE(received[0].body.ends_with(count)) << received[0].body;
+    const std::string title = received[0].body.substr(0, received[0].body.size() - count.size());
+    EXPECT_NE(std::find(titles.begin(), titles.end(), title), titles.end()) << received[0].body;
+
+    // Nothing new: no notification.
+    ASSERT_TRUE(h.command(list, u"更新"));
+    EXPECT_EQ(notifications.received().size(), 1u);
 }
 
 // A volume that cannot be written, read-only or full: each store step tells
