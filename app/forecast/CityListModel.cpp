@@ -1,6 +1,7 @@
 #include "app/forecast/CityListModel.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "weather/DayRecord.h"
 
@@ -32,7 +33,12 @@ CityListModel::CityListModel(const ForecastListKind& kind, const store::Volumes&
     : kind_(kind), cities_(volumes, storeList(kind.list)), stamps_(volumes, storeList(kind.list)) {}
 
 void CityListModel::reload(bool fetchNew) {
-    cityList_ = cities_.listByDefault().value_or(std::vector<store::UserCityRecord>{});
+    auto listed = cities_.listByDefault();
+    if (!listed) {
+        readFailed_ = true;
+        return;
+    }
+    cityList_ = std::move(*listed);
     for (const auto& city : cityList_) {
         if (rows_.find(city.cityName) != nullptr) continue;
         rows_.append(store::CityRow{city.cityName, store::kNewRowIcon,
@@ -45,7 +51,10 @@ void CityListModel::reload(bool fetchNew) {
 
 void CityListModel::fillRows() {
     const auto records = stamps_.list();
-    if (!records) return;
+    if (!records) {
+        readFailed_ = true;
+        return;
+    }
     for (const auto& record : *records) {
         if (record.cityName == store::kStampCityName) {
             stamp_ = record.days[0];
@@ -76,6 +85,10 @@ void CityListModel::selectNext() {
 std::optional<std::u16string> CityListModel::selectedName() const {
     if (rows_.empty()) return std::nullopt;
     return rows_[static_cast<std::size_t>(selection_)].cityName;
+}
+
+bool CityListModel::takeReadFailure() {
+    return std::exchange(readFailed_, false);
 }
 
 std::optional<store::UserCityRecord> CityListModel::takePendingFetch() {

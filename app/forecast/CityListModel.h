@@ -32,6 +32,9 @@ public:
     void reload(bool fetchNew);
     // Refreshes the rows and the stamp text from the forecast store.
     void fillRows();
+    // True once after a read of the list or of the forecasts failed; the rows
+    // read before stay as they were.
+    bool takeReadFailure();
 
     const std::vector<store::UserCityRecord>& cities() const { return cityList_; }
     const store::CityRowList& rows() const { return rows_; }
@@ -74,6 +77,7 @@ private:
     std::optional<std::u16string> stamp_;
     int selection_ = 0;
     std::optional<store::UserCityRecord> pending_;
+    bool readFailed_ = false;
 };
 
 // Which store list a screen kind keeps its cities in.

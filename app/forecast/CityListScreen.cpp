@@ -74,13 +74,18 @@ bool CityListScreen::OnInitDialog() {
     SetSoftKeys(Menu());
     MakeFullScreen();
     turns_.emplace(kTurnMutexName);
-    SendMessage(kReloadCities, 0, 0);
+    model_.reload(false);
     if (!selectionBar_.load(kSelectionBar)) {
         platform::messageBox(owner(), kind_.selectionBarFailure);
     }
     model_.fillRows();
     Refresh();
+    tellReadFailure();
     return true;
+}
+
+void CityListScreen::tellReadFailure() {
+    if (model_.takeReadFailure()) ReportReadFailure();
 }
 
 void CityListScreen::OnDestroy() {
@@ -193,6 +198,7 @@ std::intptr_t CityListScreen::OnUserMessage(unsigned message, std::uintptr_t wPa
     if (message == kReloadCities) {
         model_.reload(wParam != 0);
         Refresh();
+        tellReadFailure();
         return 1;
     }
     if (message == kRemoveRow && kind_.list == ForecastList::Demand) {
@@ -209,6 +215,7 @@ void CityListScreen::OpenSelected() {
     OpenDetail(*name);
     model_.fillRows();
     Refresh();
+    tellReadFailure();
 }
 
 void CityListScreen::DeleteSelected() {
@@ -217,6 +224,7 @@ void CityListScreen::DeleteSelected() {
         return;
     }
     Refresh();
+    tellReadFailure();
 }
 
 void CityListScreen::MakeSelectedDefault() {
@@ -230,6 +238,7 @@ void CityListScreen::MakeSelectedDefault() {
         platform::messageBox(owner(), u"移动节点失败！");
     }
     Refresh();
+    tellReadFailure();
 }
 
 void CityListScreen::ForwardSelected() {
@@ -307,6 +316,7 @@ void CityListScreen::UpdateAll() {
     }
     clearProgress();
     repaintNow();
+    tellReadFailure();
 }
 
 void CityListScreen::updateListInTurns() {
@@ -382,6 +392,7 @@ void CityListScreen::RunPendingFetch() {
     clearProgress();
     Refresh();
     repaintNow();
+    tellReadFailure();
 }
 
 void CityListScreen::fetchSingleCity(const store::UserCityRecord& city) {

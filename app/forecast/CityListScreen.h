@@ -79,6 +79,8 @@ private:
     void setProgress(std::u16string text, bool singleCity);
     void clearProgress();
     void forgetProgress();
+    // Tells the user once when the list or its forecasts could not be read.
+    void tellReadFailure();
     void repaintNow();
     std::optional<std::u16string> fetchChecked(std::u16string_view path, int sizeFactor,
                                                bool oneCall);

@@ -39,12 +39,16 @@ bool TitleListScreen::OnInitDialog() {
 }
 
 void TitleListScreen::Reload() {
+    auto titles = ListTitles();
+    if (!titles) {
+        // The rows read before stay; an unreadable list is not an empty one.
+        ReportReadFailure();
+        return;
+    }
     shown_.clear();
-    if (auto titles = ListTitles()) {
-        for (const auto& title : *titles) {
-            if (shown_.size() == RowList::kMaxRows) break;
-            shown_.push_back(title);
-        }
+    for (const auto& title : *titles) {
+        if (shown_.size() == RowList::kMaxRows) break;
+        shown_.push_back(title);
     }
     rows_.setCount(static_cast<int>(shown_.size()));
     listWidth_ = -1;

@@ -27,6 +27,10 @@ void ShellScreen::ReportStoreFailure() {
     Prompt(kStoreFailedText, platform::MB_ICONEXCLAMATION);
 }
 
+void ShellScreen::ReportReadFailure() {
+    Prompt(kReadFailedText, platform::MB_ICONEXCLAMATION);
+}
+
 void ShellScreen::OnActivate(int state) {
     if (state != platform::ui::WA_INACTIVE && isVisible()) MakeFullScreen();
 }

@@ -21,6 +21,7 @@ namespace app {
 inline constexpr char16_t kMainMenuCaption[] = u"晴雨匣";
 inline constexpr char16_t kProductTitle[] = u"米多晴雨匣V1.5";
 inline constexpr char16_t kStoreFailedText[] = u"数据保存失败，请检查存储空间";
+inline constexpr char16_t kReadFailedText[] = u"数据读取失败，请稍后重试";
 inline constexpr char16_t kPictureFolder[] = u"\\Program Files\\tevaloWeather\\tevalo\\";
 
 class ShellScreen : public platform::ui::CDialog {
@@ -42,6 +43,9 @@ public:
     // Tells the user that data could not be saved (a full, read-only, busy or
     // damaged volume); what was stored before is still there.
     void ReportStoreFailure();
+    // Tells the user that stored data could not be read (a busy or damaged
+    // volume), so that an unreadable list is not taken for an empty one.
+    void ReportReadFailure();
 
 protected:
     void OnActivate(int state) override;

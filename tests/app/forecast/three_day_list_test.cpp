@@ -3,7 +3,9 @@
 #include "app/forecast/CtevaloTeVoWeather.h"
 #include "app/forecast/CtevaloTeVoWeatherQuery.h"
 #include "platform/propdb/PropDb.h"
+#include "platform/ui/WindowRegistry.h"
 #include "tests/app/forecast/ForecastFixture.h"
+#include "tests/support/DamagedTable.h"
 #include "tests/support/VolumeFault.h"
 
 using app::CtevaloTeVoWeather;
@@ -330,5 +332,49 @@ INSTANTIATE_TEST_SUITE_P(Faults, ThreeDayListOnAFaultyVolume,
                          [](const auto& info) {
                              return testing_support::VolumeFault::name(info.param);
                          });
+
+}  // namespace
+
+namespace {
+
+// The list's cities or their forecasts cannot be read (a damaged page): the
+// user is told once instead of meeting an empty list, and the rows read
+// before stay.
+class ThreeDayListUnreadable : public ThreeDayList,
+                               public ::testing::WithParamInterface<const char*> {
+protected:
+    // Three cities with their forecasts stored.
+    void SetUp() override {
+        ThreeDayList::SetUp();
+        listThree();
+        CtevaloTeVoWeather list(h.context(), nullptr);
+        h.show(list);
+        ASSERT_TRUE(h.command(list, u"天气更新"));
+        ASSERT_EQ(h.messages().count(), 0u);
+    }
+};
+
+TEST_P(ThreeDayListUnreadable, OpeningSaysSoOnce) {
+    testing_support::DamagedTable damaged(h.context().volumes().cityDatabase, GetParam());
+    ASSERT_TRUE(damaged.damaged());
+    CtevaloTeVoWeather list(h.context(), nullptr);
+    h.show(list);
+    EXPECT_EQ(h.messages().texts(), std::vector<std::u16string>{u"数据读取失败，请稍后重试"});
+}
+
+TEST_P(ThreeDayListUnreadable, ReloadingKeepsTheRowsShown) {
+    CtevaloTeVoWeather list(h.context(), nullptr);
+    h.show(list);
+    ASSERT_EQ(list.model().rows().size(), 3u);
+    testing_support::DamagedTable damaged(h.context().volumes().cityDatabase, GetParam());
+    ASSERT_TRUE(damaged.damaged());
+    ui::WindowRegistry::SendMessage(&list, app::CityListScreen::kReloadCities, 1, 0);
+    EXPECT_EQ(h.messages().texts(), std::vector<std::u16string>{u"数据读取失败，请稍后重试"});
+    EXPECT_EQ(list.model().rows().size(), 3u);
+    EXPECT_TRUE(drawn(list, u"成都"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, ThreeDayListUnreadable,
+                         ::testing::Values("UsersAddTeVoWeather", "CityUpdateDateTeVoWeather"));
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "service/TestServer.h"
 #include "store/WarningStore.h"
 #include "tests/app/services/LastLineCheck.h"
+#include "tests/support/DamagedTable.h"
 #include "tests/support/ScreenHarness.h"
 #include "tests/support/VolumeFault.h"
 
@@ -459,6 +460,30 @@ TEST_P(WarningStoreFaults, DeleteIsToldAndKeepsTheWarning) {
         ASSERT_TRUE(h.command(list, u"删除"));
         EXPECT_EQ(h.messages().texts(), std::vector<std::u16string>{u"删除信息失败！"});
     });
+}
+
+// A list that cannot be read is not shown as an empty one without a word, and
+// the rows read before stay.
+TEST_P(WarningStoreFaults, UnreadableListIsToldAndKeepsItsRows) {
+    const std::string table =
+        service().kind == store::WarningKind::Disaster ? "DisasWeather" : "FireRemind";
+    {
+        testing_support::DamagedTable damaged(h.context().volumes().cityDatabase, table);
+        ASSERT_TRUE(damaged.damaged());
+        WarningListScreen list(service(), h.context(), nullptr);
+        h.show(list);
+        EXPECT_EQ(h.messages().texts(), std::vector<std::u16string>{u"数据读取失败，请稍后重试"});
+    }
+    WarningListScreen list(service(), h.context(), nullptr);
+    h.show(list);
+    ASSERT_EQ(list.ShownTitles(), std::vector<std::u16string>{u"旧预警"});
+    h.messages().clear();
+    testing_support::DamagedTable damaged(h.context().volumes().cityDatabase, table);
+    ASSERT_TRUE(damaged.damaged());
+    ASSERT_TRUE(h.command(list, u"更新"));
+    EXPECT_TRUE(h.messages().wasShown(u"数据读取失败，请稍后重试"));
+    EXPECT_TRUE(h.messages().wasShown(u"数据保存失败，请检查存储空间"));
+    EXPECT_EQ(list.ShownTitles(), std::vector<std::u16string>{u"旧预警"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Services, WarningStoreFaults,

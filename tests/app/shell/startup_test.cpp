@@ -1,10 +1,7 @@
 // Start-up of the main menu: client code, logo, first-run wizard and the
 // values every screen reads afterwards.
 
-#include <sqlite3.h>
-
 #include <QLineEdit>
-#include <fstream>
 #include <functional>
 
 #include "MenuFixture.h"
@@ -16,6 +13,7 @@
 #include "platform/ui/WindowRegistry.h"
 #include "store/CityListStore.h"
 #include "store/SystemCityStore.h"
+#include "tests/support/DamagedTable.h"
 #include "tests/support/HeldVolume.h"
 #include "weather/ClientCode.h"
 
@@ -333,45 +331,14 @@ TEST_F(UnreadableClientCode, VolumeHeldByAnotherProcess) {
 
 // The page holding the settings is damaged while the rest of the volume reads.
 TEST_F(UnreadableClientCode, DamagedSettingsPage) {
-    const auto volume = h.context().volumes().cityDatabase;
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(volume.c_str(), &db), SQLITE_OK);
-    sqlite3_stmt* query = nullptr;
-    ASSERT_EQ(sqlite3_prepare_v2(db,
-                                 "SELECT rootpage, (SELECT page_size FROM pragma_page_size) "
-                                 "FROM sqlite_master WHERE name = 'UserInformation'",
-                                 -1, &query, nullptr),
-              SQLITE_OK);
-    ASSERT_EQ(sqlite3_step(query), SQLITE_ROW);
-    const long page = sqlite3_column_int64(query, 0);
-    const long pageSize = sqlite3_column_int64(query, 1);
-    sqlite3_finalize(query);
-    sqlite3_close(db);
-    ASSERT_GT(page, 1);
-
-    const std::string garbage(pageSize, '\x5a');
-    std::string original(pageSize, '\0');
-    {
-        std::fstream file(volume, std::ios::in | std::ios::out | std::ios::binary);
-        file.seekg((page - 1) * pageSize);
-        ASSERT_TRUE(file.read(original.data(), pageSize));
-        file.seekp((page - 1) * pageSize);
-        ASSERT_TRUE(file.write(garbage.data(), pageSize));
-    }
+    testing_support::DamagedTable settingsPage(h.context().volumes().cityDatabase,
+                                               "UserInformation");
+    ASSERT_TRUE(settingsPage.damaged());
     ASSERT_FALSE(settings().findById(u"21"));
-
     startAndTell();
-
     // Nothing was written over the damaged page; put back, it still holds the code.
-    std::string after(pageSize, '\0');
-    {
-        std::fstream file(volume, std::ios::in | std::ios::out | std::ios::binary);
-        file.seekg((page - 1) * pageSize);
-        ASSERT_TRUE(file.read(after.data(), pageSize));
-        EXPECT_EQ(after, garbage);
-        file.seekp((page - 1) * pageSize);
-        ASSERT_TRUE(file.write(original.data(), pageSize));
-    }
+    EXPECT_TRUE(settingsPage.untouched());
+    ASSERT_TRUE(settingsPage.restore());
     expectTheCodeKept();
 }
 
