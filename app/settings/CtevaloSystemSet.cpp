@@ -4,6 +4,7 @@
 #include "app/shell/StartupWork.h"
 #include "platform/clock/Clock.h"
 #include "platform/text/Utf.h"
+#include "platform/ui/LightText.h"
 #include "platform/ui/WindowRegistry.h"
 #include "res/ResourceIds.h"
 #include "store/SettingStore.h"
@@ -13,8 +14,6 @@ namespace app {
 using namespace platform::ui;
 
 namespace {
-
-const QString kWhiteText = QStringLiteral("color: white");
 
 // "18:05:00" -> 18:05:00 the way the phone read it: each part as an integer,
 // whatever follows the digits. Out-of-range parts give an invalid time.
@@ -54,7 +53,7 @@ CtevaloSystemSet::CtevaloSystemSet(AppContext& context, CDialog* parent)
     note_->setWordWrap(true);
     for (QWidget* w : {static_cast<QWidget*>(skinLabel_), static_cast<QWidget*>(autoUpdate_),
                        static_cast<QWidget*>(note_)})
-        w->setStyleSheet(kWhiteText);
+        setLightText(*w);
     connect(stepper_, &UpDownControl::stepped, this,
             [this](int, int) { showSkin(stepper_->position()); });
 }

@@ -2,6 +2,7 @@
 
 #include "app/shell/HomeItemLogin.h"
 #include "app/shell/StartupWork.h"
+#include "platform/ui/LightText.h"
 #include "res/ResourceIds.h"
 #include "store/SettingStore.h"
 
@@ -29,8 +30,8 @@ bool CtevaloSetupWizard::OnInitDialog() {
     const int w = width();
     today_->setGeometry(14, top + 60, w - 28, 28);
     autoUpdate_->setGeometry(14, top + 96, w - 28, 28);
-    today_->setStyleSheet(QStringLiteral("color: white"));
-    autoUpdate_->setStyleSheet(QStringLiteral("color: white"));
+    setLightText(*today_);
+    setLightText(*autoUpdate_);
     return true;
 }
 

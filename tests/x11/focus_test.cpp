@@ -1,7 +1,8 @@
 // The keyboard focus on a real display, with keys only: the query dialogs and the
 // first start's city page take typed text as soon as they open (and the action key
-// there confirms), and the scenic-spot chooser's Up and Down move through the spots,
-// so any spot of a province can be added without the pen.
+// there confirms), Up and Down move between a screen's controls where a control does
+// not use them itself, and the scenic-spot chooser's Up and Down move through the
+// spots, so any spot of a province can be added without the pen.
 
 #include <gtest/gtest.h>
 
@@ -116,6 +117,38 @@ TEST_P(FirstStartOnDisplay, TypedInitialsAndReturnAddTheOwnCity) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, FirstStartOnDisplay, kWindowManagers, windowManagerName);
+
+using DesktopSettingKeys = RealDisplayTest;
+
+// The desktop setting with keys only: Down leaves the check box for the city
+// drop-down, Down there picks the next city, and "确定" makes it the desktop city.
+TEST_P(DesktopSettingKeys, DownReachesTheCityListAndPicksTheNextCity) {
+    const auto volumes = store::Volumes::forDevice();
+    const store::CityListStore threeDay(volumes, store::CityList::ThreeDay);
+    std::vector<std::u16string> names;
+    for (const char16_t* typed : {u"北京", u"天津"}) {
+        const auto city = store::SystemCityStore(volumes).lookup(typed);
+        ASSERT_TRUE(city);
+        auto record = store::toUserCity(*city);
+        record.todayFlag = names.empty() ? u"1" : u"0";
+        ASSERT_TRUE(threeDay.add(record));
+        names.push_back(city->cityName);
+    }
+    ASSERT_TRUE(startApplication()) << windows_->describe() << applicationOutput();
+    openMainMenuItem(6);  // 桌面设置
+    ASSERT_TRUE(waitForScreen("CtevaloDesktopDisplay")) << windows_->describe();
+    input_->key("Down");
+    input_->key("Down");
+    input_->key("F2");  // "确定"
+    ASSERT_TRUE(waitForTop(kMainMenuTitle)) << windows_->describe();
+    const auto chosen = threeDay.findByName(names[1]);
+    const auto former = threeDay.findByName(names[0]);
+    ASSERT_TRUE(chosen && former);
+    EXPECT_EQ(chosen->todayFlag, u"1");
+    EXPECT_EQ(former->todayFlag, u"0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Both, DesktopSettingKeys, kWindowManagers, windowManagerName);
 
 using ScenicChooserKeys = RealDisplayTest;
 

@@ -1,8 +1,8 @@
 // What a person sees of the forecast lists, the highway list, the detail screens
 // and the long texts on a real display: every city named in turn on the progress
 // strip, one picture screen per Enter, the degree sign drawn with today's
-// temperature ending clear of it, and the last line of a long warning readable at
-// the end of scrolling.
+// temperature ending clear of it, the last line of a long warning readable at the
+// end of scrolling, and a checked box's tick.
 
 #include <gtest/gtest.h>
 
@@ -309,6 +309,35 @@ TEST_P(LongTextOnDisplay, LastLineOfAWarningIsWholeAtTheEnd) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, LongTextOnDisplay, kWindowManagers, windowManagerName);
+
+using CheckBoxOnDisplay = ScreensOnDisplay;
+
+// The settings screen's "是否自动更新" box is checked when it opens: its tick
+// must show dark inside the white box, not white on white like the caption.
+TEST_P(CheckBoxOnDisplay, TickOfTheAutomaticUpdateBoxIsVisible) {
+    ASSERT_TRUE(startApplication()) << windows_->describe() << applicationOutput();
+    openMainMenuItem(7);  // 系统设置
+    ASSERT_TRUE(waitForScreen("CtevaloSystemSet")) << windows_->describe();
+    const QRect screen = windows_->stack().back().geometry;
+    // The 14-pixel box at the left end of the check box's row (x 10, y 26 + 52).
+    const ui::Rect row{10, kTopMargin + 52, 24, kTopMargin + 78};
+    int tick = 0;
+    EXPECT_TRUE(waitFor(
+        [&] {
+            const QImage shown = grab(screen);
+            const auto box = testing_support::lightBounds(shown, row);
+            tick = 0;
+            if (!box || box->width() < 8 || box->height() < 8) return false;
+            for (int y = box->top + 3; y < box->bottom - 3; ++y)
+                for (int x = box->left + 3; x < box->right - 3; ++x)
+                    if (qGray(shown.pixel(x, y)) < 110) ++tick;
+            return tick >= 6;
+        },
+        std::chrono::seconds(5)))
+        << tick << " dark pixels in the box";
+}
+
+INSTANTIATE_TEST_SUITE_P(Both, CheckBoxOnDisplay, kWindowManagers, windowManagerName);
 
 }  // namespace
 }  // namespace x11
