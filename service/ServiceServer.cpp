@@ -172,7 +172,7 @@ void ServiceServer::handle(const httplib::Request& request, httplib::Response& r
         return;
     }
     if (fault && fault->kind == FaultKind::Zero) {
-        reply.body = "0";
+        reply.body = std::string("0");
     } else if (fault && fault->kind == FaultKind::MinusOne) {
         reply.body = "-1";
     } else if (fault && fault->kind == FaultKind::Html) {
@@ -184,7 +184,7 @@ void ServiceServer::handle(const httplib::Request& request, httplib::Response& r
         reply.body = kServerErrorPage;
     } else if (!readOnlyMethod) {
         reply.status = 405;
-        reply.body = "0";
+        reply.body = std::string("0");
     } else {
         if (fault && fault->kind == FaultKind::Slow && !sleepUnlessStopped(fault->delayMs)) {
             response.status = 503;

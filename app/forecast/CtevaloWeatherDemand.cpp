@@ -27,7 +27,7 @@ ui::SoftKeyMenu CtevaloWeatherDemand::Menu() const {
 void CtevaloWeatherDemand::Request() {
     auto& session = ForecastSession::instance();
     session.demandToken = weather::makeRequestToken();
-    session.wantedLevel = u"2";
+    session.wantedLevel = std::u16string(u"2");
     CtevaloWeatherDemandQuery query(Context(), this);
     query.DoModal();
 }

@@ -29,8 +29,9 @@ bool belongsToPackage(const fs::path& relative) {
 
 // Why a payload entry cannot be installed under its name, or empty.
 std::string refusal(const fs::directory_entry& entry, const fs::path& relative) {
-    const std::string shown =
-        "\"" + InstallManifest::encode(platform::fromUtf8(relative.string())) + "\"";
+    std::string shown(1, '"');
+    shown += InstallManifest::encode(platform::fromUtf8(relative.string()));
+    shown += '"';
     if (entry.is_symlink()) return "payload entry " + shown + " is a symbolic link";
     for (const auto& part : relative) {
         for (const char c : part.string()) {
@@ -45,8 +46,10 @@ std::string refusal(const fs::directory_entry& entry, const fs::path& relative) 
 
 // Writes `source` beside `target` and renames it over the target in one step.
 bool placeFile(const fs::path& source, const fs::path& target) {
-    const fs::path beside =
-        target.parent_path() / ("." + target.filename().string() + ".tevalo-new");
+    std::string besideName = target.filename().string();
+    besideName.insert(besideName.begin(), '.');
+    besideName += ".tevalo-new";
+    const fs::path beside = target.parent_path() / besideName;
     std::error_code error;
     fs::copy_file(source, beside, fs::copy_options::overwrite_existing, error);
     if (!error) fs::permissions(beside, fs::status(source).permissions(), error);

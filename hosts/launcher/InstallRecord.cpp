@@ -4,11 +4,15 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/device/DevicePath.h"
+
 namespace launcher {
 namespace fs = std::filesystem;
 
 InstallRecord::InstallRecord(fs::path file, fs::path deviceRoot, std::string version)
-    : file_(std::move(file)), deviceRoot_(fs::absolute(deviceRoot)), version_(std::move(version)) {}
+    : file_(std::move(file)),
+      deviceRoot_(platform::canonicalRoot(deviceRoot)),
+      version_(std::move(version)) {}
 
 std::string InstallRecord::text() const {
     return "device=" + deviceRoot_.string() + "\nversion=" + version_ + "\n";

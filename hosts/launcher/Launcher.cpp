@@ -25,7 +25,7 @@ void say(const std::string& text) {
 Launcher::Launcher(LauncherOptions options, ProductFiles files)
     : options_(std::move(options)),
       files_(std::move(files)),
-      deviceRoot_(fs::absolute(platform::deviceRoot())),
+      deviceRoot_(platform::canonicalDeviceRoot()),
       program_(platform::hostPath(u"\\Program Files\\tevaloWeather\\tevaloWeather.exe")),
       record_(InstallRecord::defaultFile(), deviceRoot_, TEVALO_VERSION) {
     // Every program started from here works on the same device and can find

@@ -72,8 +72,12 @@ std::filesystem::path deviceRoot() {
 }
 
 std::filesystem::path canonicalDeviceRoot() {
+    return canonicalRoot(deviceRoot());
+}
+
+std::filesystem::path canonicalRoot(const std::filesystem::path& root) {
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(deviceRoot(), error);
+    const std::filesystem::path absolute = std::filesystem::absolute(root, error);
     std::filesystem::path canonical = std::filesystem::weakly_canonical(absolute, error);
     if (error) canonical = absolute.lexically_normal();
     if (canonical.has_relative_path() && !canonical.has_filename())

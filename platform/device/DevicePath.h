@@ -29,6 +29,9 @@ std::filesystem::path deviceRoot();
 // link to it are one device; whatever identifies a device keys on this.
 std::filesystem::path canonicalDeviceRoot();
 
+// `root` in that one spelling.
+std::filesystem::path canonicalRoot(const std::filesystem::path& root);
+
 // Replaces the device root for this process (tests); an empty path returns to
 // the environment's root.
 void setDeviceRoot(const std::filesystem::path& root);

@@ -26,8 +26,8 @@ std::chrono::milliseconds envMilliseconds(const char* name, std::chrono::millise
 
 std::string absolutePath(std::string_view path) {
     std::string encoded = encodeUrlPath(path);
-    if (encoded.empty() || encoded.front() != '/') encoded.insert(0, "/");
-    return encoded;
+    if (!encoded.empty() && encoded.front() == '/') return encoded;
+    return std::string(1, '/') + encoded;
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ HomeAutostart::HomeAutostart()
 std::string HomeAutostart::entryText() const {
     const char* launcher = std::getenv("TEVALO_LAUNCHER");
     const std::string program = launcher && *launcher ? launcher : "tevalo";
-    const std::string device = fs::absolute(deviceRoot()).string();
+    const std::string device = canonicalDeviceRoot().string();
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=晴雨匣桌面天气\n"

@@ -106,7 +106,9 @@ TEST_P(FirstStartOnDisplay, TypedInitialsAndReturnAddTheOwnCity) {
 
     input_->type("bj");  // over the proposed "成都", which is selected
     input_->key("Return");
-    const std::string added = "<" + platform::toUtf8(city->cityName) + ">添加成功!";
+    std::string added(1, '<');
+    added += platform::toUtf8(city->cityName);
+    added += ">添加成功!";
     ASSERT_TRUE(waitFor([&] { return messageOnTop() == added; })) << windows_->describe();
     input_->key("Return");
     ASSERT_TRUE(waitForTop(kMainMenuTitle)) << windows_->describe();

@@ -268,7 +268,11 @@ using LongTextOnDisplay = ScreensOnDisplay;
 // line is whole above the soft-key bar.
 TEST_P(LongTextOnDisplay, LastLineOfAWarningIsWholeAtTheEnd) {
     std::u16string text;
-    for (int i = 0; i < 30; ++i) text += u"第" + platform::fromInt(i) + u"条：大风降温，注意防范。";
+    for (int i = 0; i < 30; ++i) {
+        text += u"第";
+        text += platform::fromInt(i);
+        text += u"条：大风降温，注意防范。";
+    }
     text += u"最后一句。";
     ASSERT_TRUE(store::WarningStore(store::Volumes::forDevice(), store::WarningKind::Disaster)
                     .add({u"5", u"长预警", text, u"", u"0"}));

@@ -147,8 +147,8 @@ TEST_F(ThreeDayList, NineCitiesMakeTheListScroll) {
     const char16_t* names[] = {u"北京", u"天津", u"上海", u"重庆",  u"成都",
                                u"承德", u"常德", u"昌都", u"峨眉山"};
     for (int i = 0; i < 9; ++i) {
-        listCity(ForecastList::ThreeDay, u"10000" + platform::fromInt(i),
-                 u"1" + platform::fromInt(i), names[i]);
+        listCity(ForecastList::ThreeDay, std::u16string(u"10000") + platform::fromInt(i),
+                 std::u16string(u"1") + platform::fromInt(i), names[i]);
     }
     CtevaloTeVoWeather list(h.context(), nullptr);
     h.show(list);

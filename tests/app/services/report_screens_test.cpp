@@ -250,7 +250,7 @@ TEST_P(ReportFamily_, MoreOpensTheServiceSite) {
 TEST_P(ReportFamily_, TextScrollsToItsBottomOffsetAndBack) {
     std::u16string text;
     for (int i = 0; i < 60; ++i)
-        text += u"第" + platform::fromInt(i) + u"段：降水偏多，气温偏低。\n";
+        text += std::u16string(u"第") + platform::fromInt(i) + u"段：降水偏多，气温偏低。\n";
     ASSERT_TRUE(reports().addOrReplaceAll({{u"1", u"长报告", text, u""}}));
     ReportTextScreen screen(family(), h.context(), nullptr);
     screen.SetContent(u"长报告");

@@ -119,7 +119,10 @@ TEST_P(WarningService_, NextUpdateReportsEveryStoredIdAndFindsNothingNew) {
     h.server()->clearRequests();
     ASSERT_TRUE(h.command(list, u"更新"));
     std::string ids;
-    for (const auto& w : all) ids += (ids.empty() ? "" : "-") + utf8(w.id);
+    for (const auto& w : all) {
+        if (!ids.empty()) ids += '-';
+        ids += utf8(w.id);
+    }
     const auto seen = requests();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].path, basePath() + ids);
@@ -306,7 +309,8 @@ TEST_P(WarningService_, TextScreenRepositionsTheMainMenuOnItsFirstPaint) {
 // bar's end, shows the last line whole, not cut by the bottom edge.
 TEST_P(WarningService_, LongTextShowsItsLastLineWholeAtTheBottom) {
     std::u16string text;
-    for (int i = 0; i < 30; ++i) text += u"第" + platform::fromInt(i) + u"条：大风降温，注意防范。";
+    for (int i = 0; i < 30; ++i)
+        text += std::u16string(u"第") + platform::fromInt(i) + u"条：大风降温，注意防范。";
     text += u"最后一句。";
     ASSERT_TRUE(warnings().add({u"5", u"长预警", text, u"", u"0"}));
     WarningTextScreen screen(service(), h.context(), nullptr);

@@ -39,10 +39,10 @@ protected:
     void registerItem(const std::u16string& name, const std::u16string& dll, uint32_t order,
                       uint32_t enabled = 1) {
         const auto key = kItems + name;
-        registry().setDword(RegistryHive::LocalMachine, key, u"Enabled", enabled);
-        registry().setDword(RegistryHive::LocalMachine, key, u"Order", order);
-        registry().setDword(RegistryHive::LocalMachine, key, u"Type", 4);
-        registry().setString(RegistryHive::LocalMachine, key, u"DLL", dll);
+        ASSERT_TRUE(registry().setDword(RegistryHive::LocalMachine, key, u"Enabled", enabled));
+        ASSERT_TRUE(registry().setDword(RegistryHive::LocalMachine, key, u"Order", order));
+        ASSERT_TRUE(registry().setDword(RegistryHive::LocalMachine, key, u"Type", 4));
+        ASSERT_TRUE(registry().setString(RegistryHive::LocalMachine, key, u"DLL", dll));
     }
 
     std::unique_ptr<home::HomeScreen> openScreen() {
@@ -131,9 +131,9 @@ TEST_F(HomeScreenTest, ReloadsWhenAnotherProcessBroadcastsTheSettingChange) {
     const pid_t other = fork();
     ASSERT_GE(other, 0);
     if (other == 0) {
-        platform::Registry::forDevice().setDword(RegistryHive::LocalMachine,
-                                                 kItems + u"\"米多晴雨匣\"", u"Enabled", 0);
-        _exit(platform::SettingChange::broadcast(home::kReloadItemsMessage) ? 0 : 1);
+        const bool stored = platform::Registry::forDevice().setDword(
+            RegistryHive::LocalMachine, kItems + u"\"米多晴雨匣\"", u"Enabled", 0);
+        _exit(stored && platform::SettingChange::broadcast(home::kReloadItemsMessage) ? 0 : 1);
     }
     int status = 0;
     waitpid(other, &status, 0);
@@ -141,7 +141,8 @@ TEST_F(HomeScreenTest, ReloadsWhenAnotherProcessBroadcastsTheSettingChange) {
     EXPECT_TRUE(waitFor([&] { return screen->items().empty(); }));
 
     // Another message does not reload.
-    registry().setDword(RegistryHive::LocalMachine, kItems + u"\"米多晴雨匣\"", u"Enabled", 1);
+    ASSERT_TRUE(
+        registry().setDword(RegistryHive::LocalMachine, kItems + u"\"米多晴雨匣\"", u"Enabled", 1));
     ASSERT_TRUE(platform::SettingChange::broadcast(0x11));
     QTest::qWait(300);
     EXPECT_TRUE(screen->items().empty());

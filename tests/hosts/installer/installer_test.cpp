@@ -151,7 +151,7 @@ TEST_F(InstallerOnATemporaryDevice, RegistersTheItemTheProgramPathAndTheShortcut
               "item v1");
     EXPECT_TRUE(fs::exists(device(u"\\Program Files\\tevaloWeather\\tevalo\\a.png")));
     EXPECT_FALSE(fs::exists(device(u"\\Program Files\\tevaloWeather\\tevalo-home")));
-    EXPECT_EQ(platform::readShortcut(kShortcut), u"\"" + std::u16string(kProgram) + u"\"");
+    EXPECT_EQ(platform::readShortcut(kShortcut), std::u16string(u"\"") + kProgram + u"\"");
     EXPECT_NE(readFile(device(u"\\Windows\\wininichange")).find("242"), std::string::npos);
     EXPECT_TRUE(fs::exists(installer::desktopEntryFile()));
 

@@ -157,6 +157,11 @@ TEST_F(TempFolder, InstallRecordHoldsOnlyForTheSameDeviceVersionAndProgram) {
         << "an upgraded package installs again";
     EXPECT_FALSE(launcher::InstallRecord(file, root_ / "other", "1.0.0").current(program))
         << "another device is not installed";
+    // Every spelling of the device root names the one device.
+    fs::create_directory_symlink(root_ / "device", root_ / "link");
+    for (const fs::path& spelling : {root_ / "device/", root_ / "link", root_ / "link/../device/."})
+        EXPECT_TRUE(launcher::InstallRecord(file, spelling, "1.0.0").current(program))
+            << spelling << " was taken for another device";
     fs::remove(program);
     EXPECT_FALSE(record.current(program)) << "a program deleted by hand is installed again";
     std::ofstream(program) << "program";

@@ -244,7 +244,9 @@ TEST_P(DamagedVolumeIsNeverReplaced, MountFailsAndBytesStay) {
         if (volume) {
             // A damage the header does not show surfaces on first use.
             auto table = volume->openTable(u"Cities", kByNameUnique);
-            if (table) EXPECT_FALSE(table->readAll());
+            if (table) {
+                EXPECT_FALSE(table->readAll());
+            }
         } else {
             EXPECT_EQ(lastError(), kErrorBadFormat);
         }

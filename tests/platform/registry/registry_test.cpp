@@ -69,7 +69,7 @@ TEST_F(RegistryTest, DeletingAKeyTakesItsSubtreeButNotItsSiblings) {
 }
 
 TEST_F(RegistryTest, TwoProcessesWritingAtOnceLoseNothing) {
-    registry().createKey(kHKCU, u"Software\\Test");
+    ASSERT_TRUE(registry().createKey(kHKCU, u"Software\\Test"));
     constexpr int kWrites = 100;
     const pid_t child = fork();
     ASSERT_GE(child, 0);
