@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -66,6 +70,36 @@ TEST_F(Settings, ACodeThatCannotBeReadIsNeverReplaced) {
     }
     EXPECT_EQ(store().findById(kClientCodeSettingId)->value, *first);
     EXPECT_EQ(store().clientCode(), first);
+}
+
+// A writer killed mid-transaction leaves a hot journal: the next read plays it
+// back and finds the stored code, rather than failing or making a new one.
+TEST_F(Settings, ACodeBehindAHotJournalIsNeverReplaced) {
+    const auto first = store().clientCode();
+    ASSERT_TRUE(first);
+    const pid_t writer = fork();
+    ASSERT_NE(writer, -1);
+    if (writer == 0) {
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(volumes_.cityDatabase.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        // A tiny page cache makes SQLite spill changed pages into the volume itself.
+        sqlite3_exec(
+            db,
+            "PRAGMA cache_size=10; BEGIN IMMEDIATE; CREATE TABLE spill(x);"
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)"
+            " INSERT INTO spill SELECT zeroblob(400) FROM n;",
+            nullptr, nullptr, nullptr);
+        raise(SIGKILL);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(writer, &status, 0), writer);
+    const std::filesystem::path journal = volumes_.cityDatabase.string() + "-journal";
+    ASSERT_GT(std::filesystem::file_size(journal), 0u) << "the journal is hot";
+
+    EXPECT_EQ(store().clientCode(), first);
+    EXPECT_TRUE(!std::filesystem::exists(journal) || std::filesystem::file_size(journal) == 0)
+        << "the half-written transaction was rolled back";
+    EXPECT_EQ(store().findById(kClientCodeSettingId)->value, *first);
 }
 
 TEST_F(Settings, ADamagedVolumeGivesNoCodeAndStaysAsItWas) {
