@@ -2,7 +2,6 @@
 // home item at its next paint: the item reads the shared volume at every paint and
 // keeps nothing from before. Removing the product then closes the running application.
 
-#include <QApplication>
 #include <algorithm>
 #include <array>
 
@@ -57,9 +56,3 @@ TEST_F(InstalledProduct, ADesktopCityChosenInTheApplicationShowsAtTheItemsNextPa
 
 }  // namespace
 }  // namespace e2e
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -2,7 +2,6 @@
 // own at the stored update time, across the real programs: the installer host with the
 // setup hook, the service stand-in, the application's first run and the home screen.
 
-#include <QApplication>
 #include <QDateTime>
 #include <QImage>
 
@@ -135,9 +134,3 @@ TEST_F(InstalledProduct, TheHomeItemUpdatesItselfAtTheStoredTimeAndShowsTheNewFo
 
 }  // namespace
 }  // namespace e2e
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <QApplication>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -143,9 +142,3 @@ TEST_F(LauncherTest, GivenServiceIsUsedAndNoLocalOneStarts) {
 
 }  // namespace
 }  // namespace e2e
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -6,7 +6,6 @@
 #include <gmock/gmock.h>
 #include <sqlite3.h>
 
-#include <QApplication>
 #include <cctype>
 
 #include "tests/e2e/InstalledProduct.h"
@@ -85,9 +84,3 @@ INSTANTIATE_TEST_SUITE_P(Locales, InstalledUnderLocale, ::testing::Values("C", "
 
 }  // namespace
 }  // namespace e2e
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

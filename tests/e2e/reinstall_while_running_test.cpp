@@ -4,7 +4,6 @@
 
 #include <sys/stat.h>
 
-#include <QApplication>
 #include <filesystem>
 
 #include "platform/window/WindowClass.h"
@@ -40,9 +39,3 @@ TEST_F(InstalledProduct, AReinstallWhileTheApplicationRunsCompletesAndLeavesItRu
 
 }  // namespace
 }  // namespace e2e
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

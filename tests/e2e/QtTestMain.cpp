@@ -1,0 +1,12 @@
+// The end-to-end tests' main(): their windows and child processes need a running
+// QApplication around the test run.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
