@@ -72,6 +72,29 @@ TEST_F(Settings, ACodeThatCannotBeReadIsNeverReplaced) {
     EXPECT_EQ(store().clientCode(), first);
 }
 
+// A volume whose catalogue has lost the settings' order by ID cannot look the
+// code up, while storing by name still works: the failed lookup must not become a
+// new code stored over the old one.
+TEST_F(Settings, ACodeThatCannotBeLookedUpIsNeverReplaced) {
+    const auto first = store().clientCode();
+    ASSERT_TRUE(first);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(volumes_.cityDatabase.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr),
+              SQLITE_OK);
+    const int rc = sqlite3_exec(db,
+                                "DELETE FROM propdb_sort_orders"
+                                " WHERE table_name = 'UserInformation' AND position = 1",
+                                nullptr, nullptr, nullptr);
+    const int removed = sqlite3_changes(db);
+    sqlite3_close(db);
+    ASSERT_EQ(rc, SQLITE_OK);
+    ASSERT_EQ(removed, 1);
+    ASSERT_FALSE(store().findById(kClientCodeSettingId));
+
+    EXPECT_FALSE(store().clientCode());
+    EXPECT_EQ(store().findByName(u"3天7天气鉴权码")->value, *first);
+}
+
 // A writer killed mid-transaction leaves a hot journal: the next read plays it
 // back and finds the stored code, rather than failing or making a new one.
 TEST_F(Settings, ACodeBehindAHotJournalIsNeverReplaced) {
