@@ -30,6 +30,19 @@ protected:
         const QRect g = notice->geometry;
         input_->click(g.x() + g.width() * (show ? 1 : 3) / 4, g.bottom() - 20);
     }
+    // Iconifies the window titled `title` until the application has minimised to
+    // its notice with that window gone. A request that lands while the start is
+    // still finishing can be lost on a heavily loaded machine; a person clicks
+    // again, and so does the test, a few times at most.
+    bool iconifyToNotice(const std::string& title) const {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            if (const WindowId window = windowOf(title)) input_->minimiseRequest(window);
+            if (waitFor([&] { return minimisedToNotice() && !windows_->shown(title); },
+                        std::chrono::seconds(8)))
+                return true;
+        }
+        return false;
+    }
 };
 
 TEST_P(MinimiseOnDisplay, CloseRequestOnTheMainMenuLeavesTheNoticeAndShowRestores) {
@@ -86,16 +99,13 @@ using IconifyOnDisplay = MinimiseOnDisplay;
 
 TEST_P(IconifyOnDisplay, IconifyingTheMainMenuOrASubScreenMinimisesTheApplication) {
     ASSERT_TRUE(startApplication()) << windows_->describe() << applicationOutput();
-    input_->minimiseRequest(windowOf(kMainMenuTitle));
-    ASSERT_TRUE(waitFor([&] { return minimisedToNotice(); })) << windows_->describe();
+    ASSERT_TRUE(iconifyToNotice(kMainMenuTitle)) << windows_->describe();
     pressNoticeButton(true);
     ASSERT_TRUE(waitForTop(kMainMenuTitle)) << windows_->describe();
 
     openMainMenuItem(kHelpItem);
     ASSERT_TRUE(waitForTop(kHelpTitle)) << windows_->describe();
-    input_->minimiseRequest(windowOf(kHelpTitle));
-    ASSERT_TRUE(waitFor([&] { return minimisedToNotice() && !windows_->shown(kHelpTitle); }))
-        << windows_->describe();
+    ASSERT_TRUE(iconifyToNotice(kHelpTitle)) << windows_->describe();
     pressNoticeButton(true);
     EXPECT_TRUE(waitForTop(kHelpTitle)) << windows_->describe();
 }
